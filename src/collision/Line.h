@@ -1,0 +1,9 @@
+#pragma once
+
+#include "actors/Vector.h"
+
+// A directed segment.
+struct Line {
+    Vector start;
+    Vector end;
+};

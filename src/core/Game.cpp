@@ -1,0 +1,129 @@
+#include "core/Game.h"
+
+#include "audio/Audio.h"
+#include "core/Keyboard.h"
+#include "core/Log.h"
+#include "states/GameState.h"
+#include "states/MainState.h"
+#include "video/Graphics.h"
+#include "video/Render.h"
+#include "video/Window.h"
+
+#include <SDL.h>
+
+#include <cstdlib>
+#include <ctime>
+
+bool Game::_run = true;
+bool Game::_restart = false;
+float Game::_fps = 0;
+Timer Game::_gameTimer;
+Window* Game::_window = nullptr;
+Render* Game::_render = nullptr;
+Keyboard* Game::_keyboard = nullptr;
+GameState* Game::_state = nullptr;
+Game::StateFactory Game::_stateFactory = Game::MakeMainState;
+
+static const uint32_t FRAME_MS = 16;
+
+void Game::Initialize() {
+    srand(static_cast<unsigned>(time(nullptr)));
+
+    _window = new Window();
+    if (!_window->Init()) {
+        _run = false;
+    }
+    _render = new Render();
+    if (!_render->Init()) {
+        _run = false;
+    }
+    if (!Graphics::LoadGraphics()) {
+        _run = false;
+    }
+    _keyboard = new Keyboard();
+
+    // stored before it is initialised: the map loader adds its objects through this door
+    _state = _stateFactory(_keyboard, _render, _window);
+    if (!_state->Initialize()) {
+        _run = false;
+    }
+    Log::Line(_run ? "Game initialization successful" : "Game initialization failed");
+}
+
+void Game::Run() {
+    while (_run) {
+        RunFrame();
+    }
+}
+
+void Game::RunFrame() {
+    _gameTimer.Start();
+    _state->Update();
+    ReadEvents();
+    if (_keyboard->IsPressed(SDLK_ESCAPE)) {
+        _run = false;
+    }
+    WaitForFrameEnd();
+    _fps = 1000.0f / static_cast<float>(_gameTimer.GetTicks());
+    if (_restart) {
+        ReplaceState();
+    }
+}
+
+void Game::ReadEvents() {
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        switch (event.type) {
+        case SDL_KEYDOWN:
+            _keyboard->KeyPress(event.key.keysym.sym);
+            break;
+        case SDL_KEYUP:
+            _keyboard->KeyRelease(event.key.keysym.sym);
+            break;
+        case SDL_QUIT:
+            _run = false;
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+void Game::WaitForFrameEnd() {
+    // spins rather than sleeps: a sleep on a desktop scheduler overshoots the 16 ms
+    while (_gameTimer.GetTicks() < FRAME_MS) {
+    }
+}
+
+void Game::ReplaceState() {
+    delete _state;
+    _state = _stateFactory(_keyboard, _render, _window);
+    _state->Initialize();
+    _restart = false;
+}
+
+void Game::Close() {
+    Log::Line("Shutting down game");
+    delete _state;
+    Audio::Close();
+    Graphics::UnloadGraphics();
+    delete _keyboard;
+    delete _render;
+    delete _window;
+}
+
+void Game::AddObject(Entity* entity) { _state->AddObject(entity); }
+
+void Game::AddGameObject(GameObject* object) { _state->AddGameObject(object); }
+
+void Game::Remove(Entity* entity) { _state->RemoveObjectLater(entity); }
+
+void Game::Restart() { _restart = true; }
+
+void Game::DoRestart() { ReplaceState(); }
+
+void Game::SetStateFactory(StateFactory factory) { _stateFactory = factory ? factory : MakeMainState; }
+
+GameState* Game::MakeMainState(const Keyboard* keyboard, Render* render, Window* window) {
+    return new MainState(keyboard, render, window);
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/Timer.h"
+
+class Entity;
+class GameObject;
+class GameState;
+class Keyboard;
+class Render;
+class Window;
+
+// The driver: start-up, the paced frame loop, restarts and shutdown, and the one door
+// through which actors reach the current state. Static members only.
+class Game {
+public:
+    using StateFactory = GameState* (*)(const Keyboard* keyboard, Render* render, Window* window);
+
+    // lifecycle
+    static void Initialize();
+    static void Run();
+    static void Close();
+    // one pass of the frame loop; Run repeats it while the run flag is set
+    static void RunFrame();
+
+    static float GetFPS() { return _fps; }
+    static bool IsRunning() { return _run; }
+
+    // the door to the current state
+    static void AddObject(Entity* entity);
+    static void AddGameObject(GameObject* object);
+    static void Remove(Entity* entity);
+    static void Restart();
+    static void DoRestart();
+
+    // test doors: make a state current, and choose what a restart builds
+    static GameState* GetState() { return _state; }
+    static void SetState(GameState* state) { _state = state; }
+    static void SetStateFactory(StateFactory factory);
+
+private:
+    Game() {}
+
+    static void ReadEvents();
+    static void WaitForFrameEnd();
+    static void ReplaceState();
+    static GameState* MakeMainState(const Keyboard* keyboard, Render* render, Window* window);
+
+    static bool _run;
+    static bool _restart;
+    static float _fps;
+    static Timer _gameTimer;
+    static Window* _window;     // owned
+    static Render* _render;     // owned
+    static Keyboard* _keyboard; // owned: the live key table
+    static GameState* _state;   // owned: the current state
+    static StateFactory _stateFactory;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+// The down/up state of every SDL 1.2 key symbol up to SDLK_EURO. The driver writes the one
+// live table from the event queue; copies of it serve as snapshots of the previous frame.
+class Keyboard {
+public:
+    static const int KEY_COUNT = 322;
+
+    Keyboard();
+    Keyboard(const Keyboard& other) = default;
+
+    // writing: symbols outside the table are ignored
+    void KeyPress(int key);
+    void KeyRelease(int key);
+
+    // reading: a char reaches the ASCII symbols only; bytes above 127 read as up
+    bool IsPressed(char key) const;
+    bool IsReleased(char key) const;
+    bool Shift() const;
+    bool Ctrl() const;
+    bool Alt() const;
+
+private:
+    bool Entry(int key) const { return _keys[key]; }
+    void Set(int key, bool down);
+
+    bool _keys[KEY_COUNT];
+};

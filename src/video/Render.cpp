@@ -1,0 +1,92 @@
+#include "video/Render.h"
+
+#include "actors/Entity.h"
+#include "core/Log.h"
+#include "video/Texture.h"
+
+#include <SDL.h>
+#include <SDL_opengl.h>
+
+#include <string>
+
+static const double SCREEN_WIDTH = 448;
+static const double SCREEN_HEIGHT = 496;
+
+bool Render::Init() {
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    // a new context's projection is the identity already
+    glMatrixMode(GL_PROJECTION);
+    glOrtho(0, SCREEN_WIDTH, SCREEN_HEIGHT, 0, -1, 1);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glDisable(GL_DEPTH_TEST);
+    glClearColor(0, 0, 0, 0);
+    glMatrixMode(GL_MODELVIEW);
+    return true;
+}
+
+void Render::SetViewport(int width, int height) {
+    Log::Line("Changing viewport dimensions: " + std::to_string(width) + ", " + std::to_string(height));
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    // one unit per pixel: the scene keeps its size in the top-left corner of a larger window
+    glOrtho(0, width, height, 0, -1, 1);
+    SetRenderState();
+}
+
+void Render::SetRenderState() {
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glDisable(GL_DEPTH_TEST);
+    glClearColor(0, 0, 0, 0);
+}
+
+void Render::Draw(const Entity* entity, const Transform* view) {
+    const Texture* texture = entity->GetTexture();
+    const Transform* transform = entity->GetTransform();
+    if (!texture || !transform) {
+        return;
+    }
+    const Colour& colour = entity->GetColour();
+    const float brightness = entity->GetBrightness();
+    const float offsetX = view ? -view->pos.x : 0.0f;
+    const float offsetY = view ? -view->pos.y : 0.0f;
+
+    glBindTexture(GL_TEXTURE_2D, texture->id);
+
+    // the unit square becomes the image, centred on the origin, turned, stretched, then placed
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslatef(offsetX, offsetY, 0);
+    glTranslatef(transform->pos.x, transform->pos.y, 0);
+    glScalef(transform->scale.x, transform->scale.y, 1);
+    glRotatef(transform->rotation, 0, 0, 1);
+    glTranslatef(-0.5f * texture->width, -0.5f * texture->height, 0);
+    glScalef(texture->width, texture->height, 1);
+
+    // only the image part of the power-of-two texture is mapped
+    glMatrixMode(GL_TEXTURE);
+    glLoadIdentity();
+    glScalef(texture->maxU, texture->maxV, 1);
+
+    glBegin(GL_QUADS);
+    glColor4f(colour.r * brightness, colour.g * brightness, colour.b * brightness, colour.a);
+    glTexCoord2f(0, 0);
+    glVertex2f(0, 0);
+    glTexCoord2f(1, 0);
+    glVertex2f(1, 0);
+    glTexCoord2f(1, 1);
+    glVertex2f(1, 1);
+    glTexCoord2f(0, 1);
+    glVertex2f(0, 1);
+    glEnd();
+
+    glMatrixMode(GL_MODELVIEW);
+}
+
+void Render::Refresh() {
+    SDL_GL_SwapBuffers();
+    glClear(GL_COLOR_BUFFER_BIT);
+}

@@ -1,0 +1,87 @@
+#include "core/Keyboard.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+TEST(Keyboard, NewTableHasEveryKeyUp) {
+    Keyboard keys;
+    for (int key = 0; key < 128; ++key) {
+        EXPECT_FALSE(keys.IsPressed(static_cast<char>(key))) << key;
+        EXPECT_TRUE(keys.IsReleased(static_cast<char>(key))) << key;
+    }
+    EXPECT_FALSE(keys.Shift());
+    EXPECT_FALSE(keys.Ctrl());
+    EXPECT_FALSE(keys.Alt());
+}
+
+TEST(Keyboard, PressAndReleaseAKey) {
+    Keyboard keys;
+    keys.KeyPress(SDLK_p);
+    EXPECT_TRUE(keys.IsPressed('p'));
+    EXPECT_FALSE(keys.IsReleased('p'));
+    EXPECT_FALSE(keys.IsPressed('q'));
+    keys.KeyRelease(SDLK_p);
+    EXPECT_FALSE(keys.IsPressed('p'));
+}
+
+TEST(Keyboard, SymbolsOutsideTheTableChangeNothing) {
+    Keyboard keys;
+    keys.KeyPress(SDLK_EURO); // the last entry
+    for (int key : {322, 323, 1000, -1, -200}) {
+        keys.KeyPress(key);
+    }
+    Keyboard copy(keys);
+    for (int key : {322, 1000, -1}) {
+        keys.KeyRelease(key);
+    }
+    for (int key = 0; key < 128; ++key) {
+        EXPECT_FALSE(keys.IsPressed(static_cast<char>(key))) << key;
+    }
+    // the last entry is still down, in the table and in its copy
+    keys.KeyRelease(SDLK_EURO);
+    copy.KeyRelease(SDLK_EURO);
+    EXPECT_FALSE(keys.Shift());
+}
+
+TEST(Keyboard, BytesAbove127ReadAsUp) {
+    Keyboard keys;
+    for (int key = 0; key < Keyboard::KEY_COUNT; ++key) {
+        keys.KeyPress(key);
+    }
+    for (int byte = 128; byte < 256; ++byte) {
+        const char key = static_cast<char>(byte);
+        EXPECT_FALSE(keys.IsPressed(key)) << byte;
+        EXPECT_TRUE(keys.IsReleased(key)) << byte;
+    }
+}
+
+TEST(Keyboard, ModifiersEitherSide) {
+    struct Case {
+        int left;
+        int right;
+        bool (Keyboard::*query)() const;
+    };
+    const Case cases[] = {{SDLK_LSHIFT, SDLK_RSHIFT, &Keyboard::Shift},
+                          {SDLK_LCTRL, SDLK_RCTRL, &Keyboard::Ctrl},
+                          {SDLK_LALT, SDLK_RALT, &Keyboard::Alt}};
+    for (const Case& c : cases) {
+        Keyboard keys;
+        keys.KeyPress(c.left);
+        EXPECT_TRUE((keys.*c.query)());
+        keys.KeyPress(c.right);
+        keys.KeyRelease(c.left);
+        EXPECT_TRUE((keys.*c.query)()) << "the other side is still held";
+        keys.KeyRelease(c.right);
+        EXPECT_FALSE((keys.*c.query)());
+    }
+}
+
+TEST(Keyboard, CopyIsASnapshot) {
+    Keyboard live;
+    live.KeyPress(SDLK_w);
+    Keyboard snapshot(live);
+    live.KeyRelease(SDLK_w);
+    live.KeyPress(SDLK_d);
+    EXPECT_TRUE(snapshot.IsPressed('w'));
+    EXPECT_FALSE(snapshot.IsPressed('d'));
+}
