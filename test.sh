@@ -5,4 +5,4 @@ set -euo pipefail
 source "$(dirname "$0")/scripts/setup.sh"
 travolk_build -DTRAVOLK_WERROR=ON
 cd "$TRAVOLK_BUILD"
-xvfb-run -a -s "-screen 0 1024x768x24" ctest --output-on-failure -j "$(nproc)"
+xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ctest --output-on-failure -j "$(nproc)"

@@ -27,6 +27,9 @@ Game::StateFactory Game::_stateFactory = Game::MakeMainState;
 static const uint32_t FRAME_MS = 16;
 
 void Game::Initialize() {
+    _run = true;
+    _restart = false;
+    _fps = 0;
     srand(static_cast<unsigned>(time(nullptr)));
 
     _window = new Window();

@@ -1,0 +1,182 @@
+#include "core/Game.h"
+
+#include "core/Keyboard.h"
+#include "states/MainState.h"
+#include "support/FakeClock.h"
+#include "support/LogCapture.h"
+#include "support/TempDir.h"
+#include "support/TestState.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using Lines = std::vector<std::string>;
+
+static Lines journal;
+
+static GameState* MakeTestState(const Keyboard* keyboard, Render* render, Window* window) {
+    return new TestState(keyboard, render, window, &journal);
+}
+
+static TestState* Current() { return static_cast<TestState*>(Game::GetState()); }
+
+static void PushKey(Uint8 type, SDLKey key) {
+    SDL_Event event = {};
+    event.type = type;
+    event.key.keysym.sym = key;
+    SDL_PushEvent(&event);
+}
+
+static void PushQuit() {
+    SDL_Event event = {};
+    event.type = SDL_QUIT;
+    SDL_PushEvent(&event);
+}
+
+static long Count(const Lines& lines, const std::string& line) { return std::count(lines.begin(), lines.end(), line); }
+
+static const Lines SHUTDOWN = {"Shutting down game", "Deleting Objects",  "Freeing sound",
+                               "Freeing music",      "Closing SDL_mixer", "Unloading graphics",
+                               "Deleting textures",  "Deleting font textures", "Graphics unloaded",
+                               "Closing SDL_image",  "Closing SDL_ttf",   "Closing SDL"};
+
+class Driver : public ::testing::Test {
+protected:
+    void SetUp() override {
+        journal.clear();
+        Game::SetStateFactory(MakeTestState);
+        clock.TickOnEveryRead(1);
+        Game::Initialize();
+        ASSERT_TRUE(Game::IsRunning()) << log.Text();
+        journal.clear();
+    }
+    void TearDown() override {
+        Game::Close();
+        Game::SetStateFactory(nullptr);
+    }
+
+    LogCapture log;
+    FakeClock clock;
+};
+
+TEST_F(Driver, KeysArriveAfterTheUpdateOfTheirFrame) {
+    PushKey(SDL_KEYDOWN, SDLK_a);
+    Game::RunFrame();
+    // the key was read after the update, so the snapshot taken at its end lacks it
+    EXPECT_FALSE(Current()->Snapshot()->IsPressed('a'));
+    Game::RunFrame();
+    EXPECT_TRUE(Current()->Snapshot()->IsPressed('a'));
+    PushKey(SDL_KEYUP, SDLK_a);
+    Game::RunFrame();
+    Game::RunFrame();
+    EXPECT_FALSE(Current()->Snapshot()->IsPressed('a'));
+    EXPECT_EQ(journal, (Lines{"events", "update", "draw", "events", "update", "draw", "events", "update", "draw",
+                              "events", "update", "draw"}));
+}
+
+TEST_F(Driver, EscapeEndsTheLoopAfterItsFrame) {
+    PushKey(SDL_KEYDOWN, SDLK_ESCAPE);
+    Game::Run();
+    // the frame that read Escape ran whole; no update came after it
+    EXPECT_EQ(Count(journal, "update"), 1);
+    EXPECT_FALSE(Game::IsRunning());
+}
+
+TEST_F(Driver, QuitEventFinishesItsFrameAndStops) {
+    PushQuit();
+    PushKey(SDL_KEYDOWN, SDLK_d); // events after the quit are still read
+    Game::Run();
+    EXPECT_EQ(Count(journal, "update"), 1);
+    EXPECT_GT(Game::GetFPS(), 0.0f);
+    EXPECT_TRUE(Current()->Snapshot()->IsReleased('d'));
+}
+
+TEST_F(Driver, RestartHappensAtTheEndOfTheFrameOnce) {
+    const int first = Current()->serial;
+    Current()->script = [&] {
+        Game::Restart();
+        Game::Restart();
+        EXPECT_EQ(Current()->serial, first) << "the state is replaced only at the end of the frame";
+    };
+    log.Clear();
+    Game::RunFrame();
+    EXPECT_NE(Current()->serial, first);
+    EXPECT_EQ(Count(journal, "initialize"), 1);
+    EXPECT_EQ(Count(log.Lines(), "Deleting Objects"), 1);
+    Game::RunFrame();
+    EXPECT_EQ(Count(journal, "initialize"), 1) << "the request was cleared with the replacement";
+}
+
+TEST_F(Driver, RestartInTheFrameOfAQuitStillBuildsTheNewState) {
+    Current()->script = [] { Game::Restart(); };
+    PushQuit();
+    Game::Run();
+    EXPECT_EQ(Count(journal, "update"), 1);
+    EXPECT_EQ(Count(journal, "initialize"), 1);
+}
+
+TEST_F(Driver, FramesPerSecondIsZeroBeforeTheFirstFrameAndAtMost62_5After) {
+    EXPECT_EQ(Game::GetFPS(), 0.0f);
+    Game::RunFrame();
+    EXPECT_GT(Game::GetFPS(), 0.0f);
+    EXPECT_LE(Game::GetFPS(), 62.5f);
+}
+
+TEST_F(Driver, DoRestartReplacesTheStateAtOnce) {
+    const int first = Current()->serial;
+    Game::DoRestart();
+    EXPECT_NE(Current()->serial, first);
+    EXPECT_EQ(journal, (Lines{"initialize"}));
+}
+
+TEST(DriverPacing, AFrameLastsAtLeast16Milliseconds) {
+    journal.clear();
+    Game::SetStateFactory(MakeTestState);
+    LogCapture log;
+    Game::Initialize();
+    const Uint32 start = SDL_GetTicks();
+    for (int frame = 0; frame < 10; ++frame) {
+        Game::RunFrame();
+    }
+    const Uint32 elapsed = SDL_GetTicks() - start;
+    EXPECT_GE(elapsed, 160u);
+    EXPECT_LT(elapsed, 400u);
+    EXPECT_GE(Game::GetFPS(), 40.0f);
+    EXPECT_LE(Game::GetFPS(), 62.5f);
+    Game::Close();
+}
+
+TEST(DriverStartUp, NormalStartAndShutdownLines) {
+    LogCapture log;
+    Game::Initialize();
+    Game::Close();
+    const Lines lines = log.Lines();
+    ASSERT_GE(lines.size(), SHUTDOWN.size() + 2);
+    EXPECT_EQ(lines[0], "Loading graphics");
+    EXPECT_EQ(Count(lines, "Game initialization successful"), 1);
+    const Lines tail(lines.end() - static_cast<long>(SHUTDOWN.size()), lines.end());
+    EXPECT_EQ(tail, SHUTDOWN);
+}
+
+TEST(DriverStartUp, MissingPictureFailsButBuildsEverythingAndShutsDown) {
+    TempDir dir;
+    dir.CopyRunFolder();
+    std::filesystem::remove(dir.Path() / "res/gfx/zop.png");
+    journal.clear();
+    Game::SetStateFactory(MakeTestState);
+    LogCapture log;
+    Game::Initialize();
+    EXPECT_FALSE(Game::IsRunning());
+    EXPECT_EQ(journal, (Lines{"initialize"})) << "the state is still built";
+    Game::Run();
+    EXPECT_EQ(Count(journal, "update"), 0) << "no frame runs";
+    Game::Close();
+    const Lines lines = log.Lines();
+    EXPECT_EQ(Count(lines, "Game initialization failed"), 1);
+    EXPECT_EQ(Count(lines, "Error: Texture 1 not loaded"), 1);
+    const Lines tail(lines.end() - static_cast<long>(SHUTDOWN.size()), lines.end());
+    EXPECT_EQ(tail, SHUTDOWN);
+    Game::SetStateFactory(nullptr);
+}

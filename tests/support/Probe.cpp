@@ -1,0 +1,10 @@
+#include "support/Probe.h"
+
+#include "core/Game.h"
+
+PlainProbe::~PlainProbe() {
+    _journal->push_back("destroy " + _name);
+    if (_removeOnDestroy) {
+        Game::Remove(_removeOnDestroy);
+    }
+}
