@@ -19,6 +19,8 @@ public:
 
     // pictures
     static Texture* CreateTexture(SDL_Surface* surface, int tag); // frees the surface
+    // deletes a record made by CreateTexture with its GL texture
+    static void DeleteTexture(Texture* texture);
     static SDL_Surface* LoadImage(std::string name);
     static bool LoadGraphics();
     static Texture* GetTexture(GFX id);
@@ -45,7 +47,6 @@ private:
     static bool LoadPictures();
     static SDL_Surface* EnlargeToPowerOfTwo(SDL_Surface* image, int width, int height);
     static void Upload(Texture* texture, const Pixels& pixels);
-    static void DeleteTexture(Texture* texture);
 
     static std::map<GFX, Texture*> _gfx;                 // owned; null where a picture is missing
     static Texture* _fonts[FONT_COUNT * GLYPHS_PER_FONT]; // owned; null where a glyph is missing

@@ -50,7 +50,7 @@ TEST_F(TextureStore, EnlargesToPowersOfTwo) {
         EXPECT_EQ(texture->tag, 1);
         EXPECT_EQ(TextureWidth(texture), c.textureWidth) << c.width;
         EXPECT_EQ(TextureHeight(texture), c.textureHeight) << c.height;
-        delete texture;
+        Graphics::DeleteTexture(texture);
     }
 }
 

@@ -1,0 +1,153 @@
+#include "video/Render.h"
+
+#include "support/Display.h"
+#include "support/LogCapture.h"
+#include "support/Pictures.h"
+#include "support/Pixels.h"
+#include "support/Sprite.h"
+
+#include <SDL_opengl.h>
+#include <gtest/gtest.h>
+
+static const uint32_t RED = 0xFF0000;
+static const uint32_t GREEN = 0x00FF00;
+static const uint32_t BLACK = 0x000000;
+static const uint32_t WHITE = 0xFFFFFF;
+
+class Renderer : public DisplayTest {
+protected:
+    void SetUp() override {
+        DisplayTest::SetUp();
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    void TearDown() override {
+        for (Texture* texture : made) {
+            Graphics::DeleteTexture(texture);
+        }
+        DisplayTest::TearDown();
+    }
+    const Texture* Make(SDL_Surface* surface) {
+        made.push_back(Graphics::CreateTexture(surface, 1));
+        return made.back();
+    }
+    void DrawWhiteBackground() {
+        Sprite background(Make(Pictures::Solid(448, 496, 0xFFFFFFFF)), Vector{224, 248, 0});
+        render.Draw(&background, nullptr);
+    }
+
+    std::vector<Texture*> made;
+};
+
+TEST_F(Renderer, PictureCoversExactlyItsPixelsAroundItsPosition) {
+    Sprite sprite(Make(Pictures::Solid(100, 30, 0xFF0000FF)), Vector{50, 40, 0});
+    render.Draw(&sprite, nullptr);
+    // x 0 to 100, y 25 to 55, and nothing of the texture's empty part
+    EXPECT_EQ(ReadPixel(0, 25), RED);
+    EXPECT_EQ(ReadPixel(99, 25), RED);
+    EXPECT_EQ(ReadPixel(0, 54), RED);
+    EXPECT_EQ(ReadPixel(99, 54), RED);
+    EXPECT_EQ(ReadPixel(100, 40), BLACK);
+    EXPECT_EQ(ReadPixel(50, 24), BLACK);
+    EXPECT_EQ(ReadPixel(50, 55), BLACK);
+}
+
+TEST_F(Renderer, ColourTimesBrightnessAlphaUntouched) {
+    DrawWhiteBackground();
+    Sprite dark(Make(Pictures::Solid(20, 20, 0xFFFFFFFF)), Vector{100, 100, 0});
+    dark.SetBrightness(0);
+    render.Draw(&dark, nullptr);
+    EXPECT_EQ(ReadPixel(100, 100), BLACK) << "drawn black with its own alpha";
+
+    Sprite tinted(Make(Pictures::Solid(20, 20, 0xFFFFFFFF)), Vector{200, 100, 0});
+    tinted.SetColour(Colour{1, 0.5f, 0, 1});
+    tinted.SetBrightness(2); // clamped by OpenGL to full colour
+    render.Draw(&tinted, nullptr);
+    EXPECT_EQ(ReadPixel(200, 100), 0xFFFF00u);
+
+    Sprite halfBright(Make(Pictures::Solid(20, 20, 0xFFFFFFFF)), Vector{300, 100, 0});
+    halfBright.SetColour(Colour{0, 0, 1, 1});
+    halfBright.SetBrightness(0.5f);
+    render.Draw(&halfBright, nullptr);
+    const uint32_t blue = ReadPixel(300, 100);
+    EXPECT_EQ(blue >> 8, 0u);
+    EXPECT_NEAR(static_cast<int>(blue & 0xFF), 128, 2);
+}
+
+TEST_F(Renderer, TransparentPixelsLetTheFrameShowThrough) {
+    DrawWhiteBackground();
+    Sprite sprite(Make(Pictures::Surface(10, 10, 4, [](int x, int) { return x < 5 ? 0xFF0000FFu : 0x00FF0000u; })),
+                  Vector{50, 50, 0});
+    render.Draw(&sprite, nullptr);
+    EXPECT_EQ(ReadPixel(46, 50), RED);
+    EXPECT_EQ(ReadPixel(53, 50), WHITE);
+}
+
+TEST_F(Renderer, NegativeScaleMirrorsInPlace) {
+    // left half red, right half green
+    Sprite sprite(Make(Pictures::Surface(20, 10, 4, [](int x, int) { return x < 10 ? 0xFF0000FFu : 0x00FF00FFu; })),
+                  Vector{100, 100, 0});
+    sprite.SetScale(-1, 1);
+    render.Draw(&sprite, nullptr);
+    EXPECT_EQ(ReadPixel(92, 100), GREEN);
+    EXPECT_EQ(ReadPixel(107, 100), RED);
+    EXPECT_EQ(ReadPixel(89, 100), BLACK);
+    EXPECT_EQ(ReadPixel(110, 100), BLACK);
+}
+
+TEST_F(Renderer, ScaleStretchesAboutTheCentre) {
+    Sprite sprite(Make(Pictures::Solid(10, 10, 0xFF0000FF)), Vector{100, 100, 0});
+    sprite.SetScale(2, 1);
+    render.Draw(&sprite, nullptr);
+    EXPECT_EQ(ReadPixel(91, 100), RED);
+    EXPECT_EQ(ReadPixel(108, 100), RED);
+    EXPECT_EQ(ReadPixel(89, 100), BLACK);
+    EXPECT_EQ(ReadPixel(111, 100), BLACK);
+    EXPECT_EQ(ReadPixel(100, 94), BLACK);
+}
+
+TEST_F(Renderer, Rotation90TurnsTheTopEdgeToTheRight) {
+    // top half red, bottom half green
+    Sprite sprite(Make(Pictures::Surface(20, 20, 4, [](int, int y) { return y < 10 ? 0xFF0000FFu : 0x00FF00FFu; })),
+                  Vector{100, 100, 0});
+    sprite.SetRotation(90);
+    render.Draw(&sprite, nullptr);
+    EXPECT_EQ(ReadPixel(105, 100), RED);
+    EXPECT_EQ(ReadPixel(94, 100), GREEN);
+}
+
+TEST_F(Renderer, ViewShiftsByMinusItsPosition) {
+    Sprite sprite(Make(Pictures::Solid(10, 10, 0xFF0000FF)), Vector{100, 100, 0});
+    Transform view;
+    view.pos = Vector{30, 20, 0};
+    render.Draw(&sprite, &view);
+    EXPECT_EQ(ReadPixel(70, 80), RED);
+    EXPECT_EQ(ReadPixel(100, 100), BLACK);
+}
+
+TEST_F(Renderer, EntityWithoutTextureIsNotDrawn) {
+    DrawWhiteBackground();
+    Sprite wall(nullptr, Vector{100, 100, 0});
+    render.Draw(&wall, nullptr);
+    EXPECT_EQ(ReadPixel(100, 100), WHITE);
+}
+
+TEST_F(Renderer, RefreshClearsTheNewBackBuffer) {
+    DrawWhiteBackground();
+    render.Refresh();
+    EXPECT_EQ(ReadPixel(10, 10), BLACK);
+    EXPECT_EQ(ReadPixel(400, 400), BLACK);
+}
+
+TEST_F(Renderer, LargerViewportKeepsTheSceneTopLeft) {
+    ASSERT_NE(SDL_SetVideoMode(896, 992, 32, SDL_OPENGL | SDL_RESIZABLE), nullptr);
+    LogCapture log;
+    Render::SetViewport(896, 992);
+    EXPECT_EQ(log.Lines(), (std::vector<std::string>{"Changing viewport dimensions: 896, 992"}));
+    render.Refresh(); // the drawable takes its new size at a swap, as in the frame loop
+    Sprite sprite(Make(Pictures::Solid(100, 30, 0xFF0000FF)), Vector{50, 40, 0});
+    render.Draw(&sprite, nullptr);
+    EXPECT_EQ(ReadPixel(0, 25, 992), RED);
+    EXPECT_EQ(ReadPixel(99, 54, 992), RED);
+    EXPECT_EQ(ReadPixel(100, 40, 992), BLACK) << "one unit is still one pixel";
+    EXPECT_EQ(ReadPixel(50, 55, 992), BLACK);
+}
