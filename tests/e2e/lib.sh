@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Shared by the end-to-end tests: the real binary in a run folder, real X key events.
+# Usage from a test: source lib.sh BUILD_DIR
+set -euo pipefail
+BUILD=$1
+E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$E2E_DIR/../../scripts/xkeys.sh"
+WORK=$(mktemp -d /tmp/travolk-e2e-XXXXXX)
+trap 'if [ -n "${GAME:-}" ]; then kill "$GAME" 2>/dev/null || true; fi; rm -rf "$WORK"' EXIT
+
+fail() {
+    echo "FAIL: $*"
+    [ -f "$WORK/out.log" ] && { echo "--- log"; tail -n 40 "$WORK/out.log"; }
+    exit 1
+}
+
+# a run folder of its own: the binary beside a copy of res/
+make_run_folder() {
+    cp "$BUILD/travolk" "$WORK/"
+    cp -r "$BUILD/res" "$WORK/"
+}
+
+start_game() {
+    (cd "$WORK" && exec ./travolk >"$WORK/out.log" 2>"$WORK/err.log") &
+    GAME=$!
+    WINDOW=$(travolk_find_window) || fail "the window did not open"
+}
+
+shot() { import -window "$WINDOW" "$WORK/$1.png"; }
+probe() { "$BUILD/tests/shot_probe" "$@"; }
+
+# waits for the game to end by itself; fails after SECONDS
+wait_exit() {
+    local seconds=${1:-10}
+    for _ in $(seq $((seconds * 10))); do
+        kill -0 "$GAME" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$GAME" 2>/dev/null && fail "the game did not exit within $seconds s"
+    wait "$GAME"
+}
+
+SHUTDOWN="Shutting down game
+Deleting Objects
+Freeing sound
+Freeing music
+Closing SDL_mixer
+Unloading graphics
+Deleting textures
+Deleting font textures
+Graphics unloaded
+Closing SDL_image
+Closing SDL_ttf
+Closing SDL"
+
+expect_shutdown_last() {
+    [ "$(tail -n 12 "$WORK/out.log")" = "$SHUTDOWN" ] || fail "the log does not end with the shutdown lines"
+}
