@@ -4,10 +4,10 @@
 set -euo pipefail
 cd "$1"
 source "$(dirname "$0")/xkeys.sh"
-./travolk >travolk.log &
+./travolk >travolk.log 2>travolk.err &
 game=$!
 window=$(travolk_find_window) || { kill "$game"; echo "The game's window did not open; see travolk.log"; exit 1; }
 sleep 3
-import -window root screenshot.png
+import -window "$window" screenshot.png
 travolk_key "$window" Escape
 wait "$game"
