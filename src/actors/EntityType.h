@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
+
 // What an entity is, for the collision reactions of others.
-enum EntityType {
+enum EntityType : int32_t {
     TYPE_NONE = 0,
     TYPE_WALL = 1,
     TYPE_PLAYER = 2,

@@ -3,10 +3,10 @@
 #include <cstdint>
 
 // Texture identifiers of the game's pictures, in loading order.
-enum GFX { GFX_BIT = 0, GFX_PLAYER = 1, GFX_MAP = 2, GFX_ENEMY = 3 };
+enum GFX : int32_t { GFX_BIT = 0, GFX_PLAYER = 1, GFX_MAP = 2, GFX_ENEMY = 3 };
 
 // Fonts of the glyph table.
-enum Font { FONT_SANS = 0 };
+enum Font : int32_t { FONT_SANS = 0 };
 
 // One OpenGL texture. The image sits in the top-left corner of a power-of-two texture.
 struct Texture {
