@@ -10,8 +10,8 @@ const uint32_t Enemy::_deadTime = 1000;
 const Vector Enemy::_releasePos{226, 186, 0};
 
 Enemy::Enemy(const Vector& pos, const Colour& colour, uint32_t releaseTime)
-    : GameObject(pos), _released(false), _dead(false), _startPos(pos), _releaseTimer(), _releaseTime(releaseTime),
-      _deadTimer(), _dir(DIR_LEFT) {
+    : GameObject(pos), _released(false), _dead(false), _startPos(pos), _releaseTimer(),
+      _releaseTime(releaseTime), _deadTimer(), _dir(DIR_LEFT) {
     _texture = Graphics::GetTexture(GFX_ENEMY);
     _width = 10;
     _height = 10;

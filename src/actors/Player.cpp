@@ -63,7 +63,9 @@ void Player::Flicker() {
     _colour = Colour{red / 100.0f, green / 100.0f, blue / 100.0f, 1.0f};
 }
 
-void Player::Move() { Step(); }
+void Player::Move() {
+    Step();
+}
 
 void Player::IsInside(GameObject* other) {
     switch (other->GetType()) {
@@ -85,7 +87,9 @@ void Player::IsInside(GameObject* other) {
     }
 }
 
-void Player::Die() { Game::Restart(); }
+void Player::Die() {
+    Game::Restart();
+}
 
 void Player::Embiggen() {
     _big = true;

@@ -37,7 +37,7 @@ private:
 
     const Keyboard* _keyboard; // the live key table, not owned
     Timer _bigTimer;
-    int _speed;        // pixels per frame
+    int _speed; // pixels per frame
     bool _big;
     uint32_t _bigTime; // milliseconds of power-up
 };

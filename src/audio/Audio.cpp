@@ -27,9 +27,13 @@ bool Audio::Disable() {
     return false;
 }
 
-bool Audio::LoadSounds() { return true; }
+bool Audio::LoadSounds() {
+    return true;
+}
 
-bool Audio::LoadMusic() { return true; }
+bool Audio::LoadMusic() {
+    return true;
+}
 
 void Audio::PlayMusic(int index) {
     if (_disabled) {

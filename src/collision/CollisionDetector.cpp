@@ -27,7 +27,8 @@ static int LeftmostCorner(const Rectangle& box) {
     return leftmost;
 }
 
-bool CollisionDetector::Test(const Rectangle& r1, const Transform& t1, const Rectangle& r2, const Transform& t2) {
+bool CollisionDetector::Test(const Rectangle& r1, const Transform& t1, const Rectangle& r2,
+                             const Transform& t2) {
     // neither scale nor rotation is applied to the corners
     const Rectangle placed1 = Place(r1, t1.pos);
     const Rectangle placed2 = Place(r2, t2.pos);
@@ -46,8 +47,8 @@ bool CollisionDetector::Overlap(const Rectangle& r1, const Rectangle& r2) {
     const int i2 = LeftmostCorner(r2);
     const Vector* c1 = r1.corners;
     const Vector* c2 = r2.corners;
-    return c1[i1].x < c2[(i2 + 2) % 4].x && c2[i2].x < c1[(i1 + 2) % 4].x && c1[(i1 + 1) % 4].y < c2[(i2 + 3) % 4].y &&
-           c2[(i2 + 1) % 4].y < c1[(i1 + 3) % 4].y;
+    return c1[i1].x < c2[(i2 + 2) % 4].x && c2[i2].x < c1[(i1 + 2) % 4].x &&
+           c1[(i1 + 1) % 4].y < c2[(i2 + 3) % 4].y && c2[(i2 + 1) % 4].y < c1[(i1 + 3) % 4].y;
 }
 
 bool CollisionDetector::EdgesCross(const Rectangle& r1, const Rectangle& r2) {

@@ -115,17 +115,29 @@ void Game::Close() {
     delete _window;
 }
 
-void Game::AddObject(Entity* entity) { _state->AddObject(entity); }
+void Game::AddObject(Entity* entity) {
+    _state->AddObject(entity);
+}
 
-void Game::AddGameObject(GameObject* object) { _state->AddGameObject(object); }
+void Game::AddGameObject(GameObject* object) {
+    _state->AddGameObject(object);
+}
 
-void Game::Remove(Entity* entity) { _state->RemoveObjectLater(entity); }
+void Game::Remove(Entity* entity) {
+    _state->RemoveObjectLater(entity);
+}
 
-void Game::Restart() { _restart = true; }
+void Game::Restart() {
+    _restart = true;
+}
 
-void Game::DoRestart() { ReplaceState(); }
+void Game::DoRestart() {
+    ReplaceState();
+}
 
-void Game::SetStateFactory(StateFactory factory) { _stateFactory = factory ? factory : MakeMainState; }
+void Game::SetStateFactory(StateFactory factory) {
+    _stateFactory = factory ? factory : MakeMainState;
+}
 
 GameState* Game::MakeMainState(const Keyboard* keyboard, Render* render, Window* window) {
     return new MainState(keyboard, render, window);

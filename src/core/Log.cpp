@@ -4,8 +4,14 @@
 
 #include <iostream>
 
-void Log::Line(const std::string& text) { std::cout << text << std::endl; }
+void Log::Line(const std::string& text) {
+    std::cout << text << std::endl;
+}
 
-void Log::SdlError(const std::string& what) { Line("Error: " + what + " " + SdlReason()); }
+void Log::SdlError(const std::string& what) {
+    Line("Error: " + what + " " + SdlReason());
+}
 
-std::string Log::SdlReason() { return std::string("(") + SDL_GetError() + ")"; }
+std::string Log::SdlReason() {
+    return std::string("(") + SDL_GetError() + ")";
+}

@@ -2,7 +2,9 @@
 
 #include <SDL.h>
 
-static uint32_t SdlClock() { return SDL_GetTicks(); }
+static uint32_t SdlClock() {
+    return SDL_GetTicks();
+}
 
 Timer::Clock Timer::_clock = SdlClock;
 
@@ -27,7 +29,9 @@ void Timer::Pause() {
     _paused = true;
 }
 
-void Timer::Resume() { _paused = false; }
+void Timer::Resume() {
+    _paused = false;
+}
 
 uint32_t Timer::GetTicks() const {
     if (_paused) {
@@ -39,4 +43,6 @@ uint32_t Timer::GetTicks() const {
     return 0;
 }
 
-void Timer::SetClock(Clock clock) { _clock = clock ? clock : SdlClock; }
+void Timer::SetClock(Clock clock) {
+    _clock = clock ? clock : SdlClock;
+}

@@ -12,7 +12,9 @@
 static const float SCREEN_WIDTH = 448;
 static const float SCREEN_HEIGHT = 496;
 
-static bool IsLineEnd(int byte) { return byte == '\n' || byte == '\r'; }
+static bool IsLineEnd(int byte) {
+    return byte == '\n' || byte == '\r';
+}
 
 Map::Map(const Vector& pos) : GameObject(pos) {
     _texture = Graphics::GetTexture(GFX_MAP);

@@ -29,9 +29,13 @@ void GameState::RenewSnapshot() {
     _prevKeyboard = new Keyboard(*_keyboard);
 }
 
-void GameState::AddObject(Entity* entity) { _objects.push_back(entity); }
+void GameState::AddObject(Entity* entity) {
+    _objects.push_back(entity);
+}
 
-void GameState::AddGameObject(GameObject* object) { _gameObjects.push_back(object); }
+void GameState::AddGameObject(GameObject* object) {
+    _gameObjects.push_back(object);
+}
 
 void GameState::RemoveObjectLater(Entity* entity) {
     if (std::find(_removeList.begin(), _removeList.end(), entity) == _removeList.end()) {

@@ -15,7 +15,9 @@ static const Vector PLAYER_START{246, 376, 0};
 MainState::MainState(const Keyboard* keyboard, Render* render, Window* window)
     : GameState(keyboard, render, window), _paused(false), _levelPlayer(nullptr) {}
 
-MainState::~MainState() { DestroyObjects(); }
+MainState::~MainState() {
+    DestroyObjects();
+}
 
 bool MainState::Initialize() {
     _levelPlayer = new Player(PLAYER_START, _keyboard);
@@ -85,7 +87,8 @@ void MainState::CheckCollisions() {
             if (b->GetGroupID() == a->GetGroupID() || !b->Collides() || !b->GetHitbox()) {
                 continue;
             }
-            if (CollisionDetector::Test(*a->GetHitbox(), *a->GetTransform(), *b->GetHitbox(), *b->GetTransform())) {
+            if (CollisionDetector::Test(*a->GetHitbox(), *a->GetTransform(), *b->GetHitbox(),
+                                        *b->GetTransform())) {
                 a->IsInside(b);
                 b->IsInside(a);
             }

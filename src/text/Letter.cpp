@@ -3,7 +3,8 @@
 #include "text/Text.h"
 #include "video/Graphics.h"
 
-Letter::Letter(const Vector& pos, char c, Font font, int size, const Text* parent) : Entity(pos), _parent(parent) {
+Letter::Letter(const Vector& pos, char c, Font font, int size, const Text* parent)
+    : Entity(pos), _parent(parent) {
     _texture = Graphics::GetChar(font, c);
     const float scale = static_cast<float>(size) * 0.01f;
     _transform->scale = Vector{scale, scale, scale};
@@ -11,4 +12,6 @@ Letter::Letter(const Vector& pos, char c, Font font, int size, const Text* paren
     _colour = Colour{0, 0, 0, 1};
 }
 
-void Letter::Update() { _colour = _parent->GetColour(); }
+void Letter::Update() {
+    _colour = _parent->GetColour();
+}

@@ -11,7 +11,9 @@ Text::Text(const Vector& pos, const std::string& text, Font font, int size)
     CreateLetters();
 }
 
-Text::~Text() { DestroyLetters(); }
+Text::~Text() {
+    DestroyLetters();
+}
 
 void Text::Update() {
     if (_brightness > 1 || _brightness < 0) {
@@ -20,7 +22,9 @@ void Text::Update() {
     _brightness = _up ? _brightness + 0.01f : _brightness - 0.01f;
 }
 
-void Text::SetColour(const Colour& colour) { _colour = colour; }
+void Text::SetColour(const Colour& colour) {
+    _colour = colour;
+}
 
 void Text::SetText(const std::string& text) {
     if (text == _text) {
@@ -50,7 +54,8 @@ void Text::CreateLetters() {
             continue;
         }
         letter->SetPos(cursor);
-        cursor.x = static_cast<float>(cursor.x + static_cast<double>(_size) * letter->GetTexture()->width / 100.0);
+        cursor.x =
+            static_cast<float>(cursor.x + static_cast<double>(_size) * letter->GetTexture()->width / 100.0);
         _letters.push_back(letter);
         Game::AddObject(letter);
     }

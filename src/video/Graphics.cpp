@@ -98,8 +98,8 @@ void Graphics::Upload(Texture* texture, const Pixels& pixels) {
     glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
     glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
-    glTexImage2D(GL_TEXTURE_2D, 0, pixels.bytesPerPixel, pixels.width, pixels.height, 0, format, GL_UNSIGNED_BYTE,
-                 pixels.data.data());
+    glTexImage2D(GL_TEXTURE_2D, 0, pixels.bytesPerPixel, pixels.width, pixels.height, 0, format,
+                 GL_UNSIGNED_BYTE, pixels.data.data());
 }
 
 SDL_Surface* Graphics::LoadImage(std::string name) {
@@ -145,7 +145,9 @@ bool Graphics::LoadPictures() {
     return true;
 }
 
-Texture* Graphics::GetTexture(GFX id) { return _gfx[id]; }
+Texture* Graphics::GetTexture(GFX id) {
+    return _gfx[id];
+}
 
 void Graphics::UnloadGraphics() {
     Log::Line("Unloading graphics");

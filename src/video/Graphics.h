@@ -48,7 +48,7 @@ private:
     static SDL_Surface* EnlargeToPowerOfTwo(SDL_Surface* image, int width, int height);
     static void Upload(Texture* texture, const Pixels& pixels);
 
-    static std::map<GFX, Texture*> _gfx;                 // owned; null where a picture is missing
+    static std::map<GFX, Texture*> _gfx;                  // owned; null where a picture is missing
     static Texture* _fonts[FONT_COUNT * GLYPHS_PER_FONT]; // owned; null where a glyph is missing
     static std::map<Texture*, Pixels> _pixels;
     static bool _loaded;

@@ -10,11 +10,11 @@ enum Font : int32_t { FONT_SANS = 0 };
 
 // One OpenGL texture. The image sits in the top-left corner of a power-of-two texture.
 struct Texture {
-    uint32_t id = 0;     // GL texture name
-    float maxU = 0;      // image width / texture width
-    float maxV = 0;      // image height / texture height
-    float width = 0;     // image size in pixels
+    uint32_t id = 0; // GL texture name
+    float maxU = 0;  // image width / texture width
+    float maxV = 0;  // image height / texture height
+    float width = 0; // image size in pixels
     float height = 0;
-    bool alpha = false;  // RGBA rather than RGB
+    bool alpha = false; // RGBA rather than RGB
     int tag = 1;
 };

@@ -7,10 +7,14 @@
 
 #ifdef _WIN32
 #include <windows.h>
-const void* VideoPlatform::CurrentContext() { return wglGetCurrentContext(); }
+const void* VideoPlatform::CurrentContext() {
+    return wglGetCurrentContext();
+}
 #else
 #include <GL/glx.h>
-const void* VideoPlatform::CurrentContext() { return glXGetCurrentContext(); }
+const void* VideoPlatform::CurrentContext() {
+    return glXGetCurrentContext();
+}
 #endif
 
 bool VideoPlatform::QueryWindowManager() {

@@ -11,7 +11,8 @@
 
 #include <cstdlib>
 
-static const uint32_t WINDOWED_FLAGS = SDL_HWPALETTE | SDL_RESIZABLE | SDL_ASYNCBLIT | SDL_OPENGL | SDL_HWSURFACE;
+static const uint32_t WINDOWED_FLAGS =
+    SDL_HWPALETTE | SDL_RESIZABLE | SDL_ASYNCBLIT | SDL_OPENGL | SDL_HWSURFACE;
 
 // Without a reachable X display, SDL would fall back to its text-mode drivers, which write
 // terminal codes into the log and can never open an OpenGL window. A user's own choice wins.
@@ -24,8 +25,8 @@ static void PreferX11Driver() {
 }
 
 Window::Window()
-    : _width(448), _height(496), _desktopWidth(0), _desktopHeight(0), _windowedWidth(448), _windowedHeight(496),
-      _flags(0), _fullscreen(false) {}
+    : _width(448), _height(496), _desktopWidth(0), _desktopHeight(0), _windowedWidth(448),
+      _windowedHeight(496), _flags(0), _fullscreen(false) {}
 
 Window::~Window() {
     Log::Line("Closing SDL_image");

@@ -23,7 +23,7 @@ private:
     bool EnterFullscreen();
     bool LeaveFullscreen();
 
-    int _width;  // of the current video surface
+    int _width; // of the current video surface
     int _height;
     int _desktopWidth; // the desktop mode, read before the window opened
     int _desktopHeight;

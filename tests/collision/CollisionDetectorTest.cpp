@@ -18,7 +18,9 @@ static Transform At(float x, float y, float rotation = 0) {
     return transform;
 }
 
-static Line Seg(float x1, float y1, float x2, float y2) { return Line{{x1, y1, 0}, {x2, y2, 0}}; }
+static Line Seg(float x1, float y1, float x2, float y2) {
+    return Line{{x1, y1, 0}, {x2, y2, 0}};
+}
 
 TEST(CollisionTest, TouchingEdgesDoNotCollideOverlapsDo) {
     struct Case {
@@ -26,8 +28,8 @@ TEST(CollisionTest, TouchingEdgesDoNotCollideOverlapsDo) {
         bool expected;
     };
     const Case cases[] = {
-        {16, 16, 16, 16, 16, 0, false},  {16, 16, 16, 16, 15, 0, true},  {16, 16, 16, 16, 0, 16, false},
-        {16, 16, 16, 16, 16, 16, false}, {10, 10, 16, 16, 13, 0, false}, {10, 10, 16, 16, 12.9f, 0, true},
+        {16, 16, 16, 16, 16, 0, false},  {16, 16, 16, 16, 15, 0, true},     {16, 16, 16, 16, 0, 16, false},
+        {16, 16, 16, 16, 16, 16, false}, {10, 10, 16, 16, 13, 0, false},    {10, 10, 16, 16, 12.9f, 0, true},
         {10, 10, 16, 16, -13, 0, false}, {10, 10, 16, 16, 0, -12.9f, true}, {4, 4, 16, 16, 0, 0, true},
         {16, 16, 4, 4, 0, 0, true},      {10, 10, 6, 6, 100, 100, false},
     };
@@ -36,7 +38,8 @@ TEST(CollisionTest, TouchingEdgesDoNotCollideOverlapsDo) {
         const Rectangle b = Box(c.w2, c.h2);
         EXPECT_EQ(CollisionDetector::Test(a, At(100, 100), b, At(100 + c.dx, 100 + c.dy)), c.expected)
             << c.w1 << "x" << c.h1 << " vs " << c.w2 << "x" << c.h2 << " at " << c.dx << "," << c.dy;
-        EXPECT_EQ(CollisionDetector::Test(b, At(100 + c.dx, 100 + c.dy), a, At(100, 100)), c.expected) << "swapped";
+        EXPECT_EQ(CollisionDetector::Test(b, At(100 + c.dx, 100 + c.dy), a, At(100, 100)), c.expected)
+            << "swapped";
     }
 }
 
@@ -80,7 +83,8 @@ TEST(CollisionIntersect, ParallelZeroLengthAndVerticalAgainstSloped) {
     EXPECT_FALSE(CollisionDetector::Intersect(Seg(0, 0, 0, 10), Seg(0, 5, 0, 15)));
     // slopes 1 and 1.009 cross at x 4.4, on both segments
     EXPECT_FALSE(CollisionDetector::Intersect(Seg(0, 0, 10, 10), Seg(0, -0.04f, 10, 10.05f)));
-    EXPECT_TRUE(CollisionDetector::Intersect(Seg(0, 0, 10, 10), Seg(0, -0.2f, 10, 10.3f))) << "slopes 0.05 apart";
+    EXPECT_TRUE(CollisionDetector::Intersect(Seg(0, 0, 10, 10), Seg(0, -0.2f, 10, 10.3f)))
+        << "slopes 0.05 apart";
     EXPECT_FALSE(CollisionDetector::Intersect(Seg(3, 3, 3, 3), Seg(0, 0, 10, 10)));
     EXPECT_FALSE(CollisionDetector::Intersect(Seg(0, 0, 10, 10), Seg(3, 3, 3, 3)));
     EXPECT_FALSE(CollisionDetector::Intersect(Seg(3, 3, 3, 3), Seg(0, 0, 0, 10)));

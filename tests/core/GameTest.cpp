@@ -20,7 +20,9 @@ static GameState* MakeTestState(const Keyboard* keyboard, Render* render, Window
     return new TestState(keyboard, render, window, &journal);
 }
 
-static TestState* Current() { return static_cast<TestState*>(Game::GetState()); }
+static TestState* Current() {
+    return static_cast<TestState*>(Game::GetState());
+}
 
 static void PushKey(Uint8 type, SDLKey key) {
     SDL_Event event = {};
@@ -35,12 +37,14 @@ static void PushQuit() {
     SDL_PushEvent(&event);
 }
 
-static long Count(const Lines& lines, const std::string& line) { return std::count(lines.begin(), lines.end(), line); }
+static long Count(const Lines& lines, const std::string& line) {
+    return std::count(lines.begin(), lines.end(), line);
+}
 
-static const Lines SHUTDOWN = {"Shutting down game", "Deleting Objects",  "Freeing sound",
-                               "Freeing music",      "Closing SDL_mixer", "Unloading graphics",
+static const Lines SHUTDOWN = {"Shutting down game", "Deleting Objects",       "Freeing sound",
+                               "Freeing music",      "Closing SDL_mixer",      "Unloading graphics",
                                "Deleting textures",  "Deleting font textures", "Graphics unloaded",
-                               "Closing SDL_image",  "Closing SDL_ttf",   "Closing SDL"};
+                               "Closing SDL_image",  "Closing SDL_ttf",        "Closing SDL"};
 
 class Driver : public ::testing::Test {
 protected:
@@ -72,8 +76,8 @@ TEST_F(Driver, KeysArriveAfterTheUpdateOfTheirFrame) {
     Game::RunFrame();
     Game::RunFrame();
     EXPECT_FALSE(Current()->Snapshot()->IsPressed('a'));
-    EXPECT_EQ(journal, (Lines{"events", "update", "draw", "events", "update", "draw", "events", "update", "draw",
-                              "events", "update", "draw"}));
+    EXPECT_EQ(journal, (Lines{"events", "update", "draw", "events", "update", "draw", "events", "update",
+                              "draw", "events", "update", "draw"}));
 }
 
 TEST_F(Driver, EscapeEndsTheLoopAfterItsFrame) {

@@ -12,7 +12,8 @@
 
 static Uint32 Pixel(SDL_Surface* shot, int x, int y) {
     Uint8 r, g, b;
-    const Uint8* p = static_cast<const Uint8*>(shot->pixels) + y * shot->pitch + x * shot->format->BytesPerPixel;
+    const Uint8* p =
+        static_cast<const Uint8*>(shot->pixels) + y * shot->pitch + x * shot->format->BytesPerPixel;
     Uint32 value = 0;
     memcpy(&value, p, shot->format->BytesPerPixel);
     SDL_GetRGB(value, shot->format, &r, &g, &b);
@@ -21,7 +22,8 @@ static Uint32 Pixel(SDL_Surface* shot, int x, int y) {
 
 static bool Near(Uint32 a, Uint32 b, int tolerance) {
     for (int shift = 0; shift <= 16; shift += 8) {
-        if (std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)) > tolerance) {
+        if (std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)) >
+            tolerance) {
             return false;
         }
     }

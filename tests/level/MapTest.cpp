@@ -26,7 +26,9 @@ static Lines Objects(const GameState& state) {
     return objects;
 }
 
-static std::string Cell(int row, int column) { return std::string(1, "XDBS"[(row + column) % 4]); }
+static std::string Cell(int row, int column) {
+    return std::string(1, "XDBS"[(row + column) % 4]);
+}
 
 // a full grid whose cell bytes cycle through X, D, B and S
 static std::string Grid(const std::string& lineEnd, int rows = 31) {
@@ -82,7 +84,9 @@ static Loaded Load(const std::string* file) {
     return loaded;
 }
 
-static Loaded Load(const std::string& file) { return Load(&file); }
+static Loaded Load(const std::string& file) {
+    return Load(&file);
+}
 
 static const Lines END = {"EOF reached", "Error!"};
 
@@ -141,7 +145,8 @@ TEST(MapLoader, UnexpectedBytesStopTheLoad) {
         std::string file = Grid("\n");
         file[29 * 3 + 5] = bad; // row 3, column 5
         const Loaded loaded = Load(file);
-        EXPECT_EQ(loaded.log, (Lines{std::string("Error: unexpected character in map file: ") + bad, "Error!"}));
+        EXPECT_EQ(loaded.log,
+                  (Lines{std::string("Error: unexpected character in map file: ") + bad, "Error!"}));
         Lines expected = GridObjects(3);
         for (int column = 0; column < 5; ++column) {
             if (Cell(3, column) != "S") {

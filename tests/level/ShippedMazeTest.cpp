@@ -39,8 +39,10 @@ protected:
         while (!todo.empty()) {
             const Cell cell = todo.back();
             todo.pop_back();
-            const Cell next[] = {{cell.first - 1, cell.second}, {cell.first + 1, cell.second},
-                                 {cell.first, cell.second - 1}, {cell.first, cell.second + 1}};
+            const Cell next[] = {{cell.first - 1, cell.second},
+                                 {cell.first + 1, cell.second},
+                                 {cell.first, cell.second - 1},
+                                 {cell.first, cell.second + 1}};
             for (const Cell& n : next) {
                 if (Open(n.first, n.second) && seen.insert(n).second) {
                     todo.push_back(n);
@@ -144,8 +146,8 @@ TEST_F(ShippedMaze, LoadsCompletelyWithTheLoadersUsualEnd) {
 TEST(ShippedPictures, MatchTheirSources) {
     const std::filesystem::path out = std::filesystem::temp_directory_path() / "travolk-assets-check";
     std::filesystem::create_directories(out);
-    const std::string command = std::string(TRAVOLK_BUILD_DIR) + "/tools/travolk_assets " + TRAVOLK_SOURCE_DIR +
-                                " " + out.string();
+    const std::string command =
+        std::string(TRAVOLK_BUILD_DIR) + "/tools/travolk_assets " + TRAVOLK_SOURCE_DIR + " " + out.string();
     ASSERT_EQ(std::system(command.c_str()), 0);
     for (const char* name : {"bit.png", "zop.png", "unicorn.png", "map4.png"}) {
         SDL_Surface* made = IMG_Load((out / name).c_str());

@@ -108,9 +108,9 @@ TEST(CollisionPass, MoversStartTestsAndBothPartnersAreToldAThenB) {
         state.AddGameObject(probe);
     }
     state.CheckCollisions();
-    EXPECT_EQ(journal, (Lines{"a touches b", "b touches a", "a touches still", "still touches a", "a touches still2",
-                              "still2 touches a", "b touches a", "a touches b", "b touches still", "still touches b",
-                              "b touches still2", "still2 touches b"}));
+    EXPECT_EQ(journal, (Lines{"a touches b", "b touches a", "a touches still", "still touches a",
+                              "a touches still2", "still2 touches a", "b touches a", "a touches b",
+                              "b touches still", "still touches b", "b touches still2", "still2 touches b"}));
 }
 
 TEST(CollisionPass, SameGroupIsNeverPaired) {

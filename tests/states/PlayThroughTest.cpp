@@ -77,8 +77,10 @@ private:
                 }
                 return step;
             }
-            const Cell next[] = {{cell.row - 1, cell.column}, {cell.row + 1, cell.column},
-                                 {cell.row, cell.column - 1}, {cell.row, cell.column + 1}};
+            const Cell next[] = {{cell.row - 1, cell.column},
+                                 {cell.row + 1, cell.column},
+                                 {cell.row, cell.column - 1},
+                                 {cell.row, cell.column + 1}};
             for (const Cell& n : next) {
                 if (Open(n) && !cameFrom.count(n)) {
                     cameFrom[n] = cell;
@@ -113,7 +115,8 @@ TEST_F(PlayThrough, BotEatsEveryPellet) {
         std::set<Cell> pellets;
         for (const GameObject* object : state->GetGameObjects()) {
             if (object->GetType() == TYPE_BIT || object->GetType() == TYPE_BIGBIT) {
-                pellets.insert(Cell{static_cast<int>(object->GetPos().y) / 16, static_cast<int>(object->GetPos().x) / 16});
+                pellets.insert(Cell{static_cast<int>(object->GetPos().y) / 16,
+                                    static_cast<int>(object->GetPos().x) / 16});
             }
         }
         if (pellets.empty()) {

@@ -11,7 +11,9 @@
 
 #include <algorithm>
 
-static MainState* Current() { return static_cast<MainState*>(Game::GetState()); }
+static MainState* Current() {
+    return static_cast<MainState*>(Game::GetState());
+}
 
 static Enemy* FirstEnemy() {
     for (GameObject* object : Current()->GetGameObjects()) {

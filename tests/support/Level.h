@@ -36,8 +36,7 @@ protected:
         delete state;
         DisplayTest::TearDown();
     }
-    template <typename State = MainState>
-    void Build() {
+    template <typename State = MainState> void Build() {
         state = new State(&keys, &render, window);
         Game::SetState(state);
         state->Initialize();

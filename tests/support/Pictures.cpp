@@ -18,8 +18,8 @@ SDL_Surface* Pictures::Surface(int width, int height, int bytesPerPixel, const C
         masks[2] = little ? 0xFF0000 : 0x0000FF;
         masks[3] = 0;
     }
-    SDL_Surface* surface = SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, bytesPerPixel * 8, masks[0], masks[1],
-                                                masks[2], masks[3]);
+    SDL_Surface* surface = SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, bytesPerPixel * 8, masks[0],
+                                                masks[1], masks[2], masks[3]);
     for (int y = 0; y < height; ++y) {
         Uint8* row = static_cast<Uint8*>(surface->pixels) + y * surface->pitch;
         for (int x = 0; x < width; ++x) {
@@ -53,14 +53,15 @@ std::string Pictures::Png(int width, int height, PngType type, uint32_t rgba) {
         pixel = {static_cast<uint8_t>(rgba >> 24)};
         break;
     case PNG_RGB:
-        pixel = {static_cast<uint8_t>(rgba >> 24), static_cast<uint8_t>(rgba >> 16), static_cast<uint8_t>(rgba >> 8)};
+        pixel = {static_cast<uint8_t>(rgba >> 24), static_cast<uint8_t>(rgba >> 16),
+                 static_cast<uint8_t>(rgba >> 8)};
         break;
     case PNG_PALETTE:
         pixel = {0};
         break;
     case PNG_RGBA:
-        pixel = {static_cast<uint8_t>(rgba >> 24), static_cast<uint8_t>(rgba >> 16), static_cast<uint8_t>(rgba >> 8),
-                 static_cast<uint8_t>(rgba)};
+        pixel = {static_cast<uint8_t>(rgba >> 24), static_cast<uint8_t>(rgba >> 16),
+                 static_cast<uint8_t>(rgba >> 8), static_cast<uint8_t>(rgba)};
         break;
     }
     std::string raw;
@@ -84,7 +85,8 @@ std::string Pictures::Png(int width, int height, PngType type, uint32_t rgba) {
     PutChunk(png, "IHDR", header);
     if (type == PNG_PALETTE) {
         PutChunk(png, "PLTE",
-                 std::string{static_cast<char>(rgba >> 24), static_cast<char>(rgba >> 16), static_cast<char>(rgba >> 8)});
+                 std::string{static_cast<char>(rgba >> 24), static_cast<char>(rgba >> 16),
+                             static_cast<char>(rgba >> 8)});
     }
     PutChunk(png, "IDAT", packed);
     PutChunk(png, "IEND", "");

@@ -5,7 +5,9 @@
 // An entity whose drawing fields a test sets directly.
 class Sprite : public Entity {
 public:
-    explicit Sprite(const Texture* texture, const Vector& pos = Vector()) : Entity(pos) { _texture = texture; }
+    explicit Sprite(const Texture* texture, const Vector& pos = Vector()) : Entity(pos) {
+        _texture = texture;
+    }
     void Update() override {}
 
     void SetScale(float x, float y) { _transform->scale = Vector{x, y, 0}; }

@@ -33,7 +33,6 @@ public:
     std::function<void()> script;
     const int serial; // tells states apart where memory is reused
 
-
 private:
     static inline int _made = 0;
     std::vector<std::string>* _journal;

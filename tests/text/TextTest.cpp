@@ -42,7 +42,8 @@ TEST_F(TextTest, LettersPlacedOneGlyphWidthApart) {
         const float scale = size * 0.01f;
         EXPECT_EQ(letters[0]->GetPos().x, 100);
         EXPECT_EQ(letters[0]->GetPos().y, 50);
-        EXPECT_EQ(letters[1]->GetPos().x, static_cast<float>(100 + size * static_cast<double>(GlyphWidth('A')) / 100));
+        EXPECT_EQ(letters[1]->GetPos().x,
+                  static_cast<float>(100 + size * static_cast<double>(GlyphWidth('A')) / 100));
         EXPECT_EQ(letters[1]->GetPos().y, 50);
         EXPECT_EQ(letters[0]->GetTransform()->scale.x, scale);
         EXPECT_EQ(letters[0]->GetTransform()->scale.z, scale);
@@ -64,7 +65,8 @@ TEST_F(TextTest, EmptyStringMakesNothing) {
 
 TEST_F(TextTest, CharactersWithoutAGlyphAreLeftOut) {
     LogCapture log;
-    Text text(Vector{100, 50, 0}, std::string("A") + '\0' + "B" + static_cast<char>(200) + "C", FONT_SANS, 100);
+    Text text(Vector{100, 50, 0}, std::string("A") + '\0' + "B" + static_cast<char>(200) + "C", FONT_SANS,
+              100);
     EXPECT_EQ(log.Lines(), (Lines{"Texture error!", "Texture error!"}));
     const std::vector<Letter*>& letters = text.GetLetters();
     ASSERT_EQ(letters.size(), 3u);

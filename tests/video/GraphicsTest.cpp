@@ -37,7 +37,9 @@ TEST_F(TextureStore, EnlargesToPowersOfTwo) {
         int width, height, textureWidth, textureHeight;
         float maxU, maxV;
     };
-    const Case cases[] = {{100, 30, 128, 32, 0.78125f, 0.9375f}, {1, 1, 1, 1, 1, 1}, {64, 64, 64, 64, 1, 1},
+    const Case cases[] = {{100, 30, 128, 32, 0.78125f, 0.9375f},
+                          {1, 1, 1, 1, 1, 1},
+                          {64, 64, 64, 64, 1, 1},
                           {448, 496, 512, 512, 0.875f, 0.96875f}};
     for (const Case& c : cases) {
         Texture* texture = Graphics::CreateTexture(Pictures::Solid(c.width, c.height, 0xFF0000FF), 1);
@@ -55,7 +57,8 @@ TEST_F(TextureStore, EnlargesToPowersOfTwo) {
 }
 
 TEST_F(TextureStore, RgbSurfaceBecomesAnOpaqueTexture) {
-    Texture* texture = Graphics::CreateTexture(Pictures::Surface(3, 5, 3, [](int, int) { return 0x00FF00FFu; }), 7);
+    Texture* texture =
+        Graphics::CreateTexture(Pictures::Surface(3, 5, 3, [](int, int) { return 0x00FF00FFu; }), 7);
     ASSERT_NE(texture, nullptr);
     EXPECT_FALSE(texture->alpha);
     EXPECT_EQ(texture->tag, 7);
@@ -132,7 +135,8 @@ TEST(TextureStoreStartUp, GlyphLinesOfAStartUp) {
     EXPECT_TRUE(Has(lines, std::string("Failed to generate character ") + '\0' + "(Text has zero width)"))
         << log.Text();
     for (const std::string& line : lines) {
-        EXPECT_TRUE(line == "Loading graphics" || line.rfind("Failed to generate character ", 0) == 0) << line;
+        EXPECT_TRUE(line == "Loading graphics" || line.rfind("Failed to generate character ", 0) == 0)
+            << line;
     }
     Graphics::UnloadGraphics();
 }
@@ -144,7 +148,9 @@ struct BrokenCase {
     std::vector<std::string> expected; // lines, or prefixes ending in '*', in this order
 };
 
-void PrintTo(const BrokenCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const BrokenCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class BrokenResources : public ::testing::TestWithParam<BrokenCase> {};
 
@@ -170,13 +176,17 @@ TEST_P(BrokenResources, LoadFailsWithItsLines) {
     Graphics::UnloadGraphics();
 }
 
-static void Remove(const TempDir& dir, const char* file) { std::filesystem::remove(dir.Path() / file); }
+static void Remove(const TempDir& dir, const char* file) {
+    std::filesystem::remove(dir.Path() / file);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     TextureStore, BrokenResources,
     ::testing::Values(
-        BrokenCase{"OnePictureMissing", [](const TempDir& d) { Remove(d, "res/gfx/unicorn.png"); },
-                   {"Loading graphics", "Error: Failed to load res/gfx/unicorn.png(*", "Error: Texture 3 not loaded"}},
+        BrokenCase{"OnePictureMissing",
+                   [](const TempDir& d) { Remove(d, "res/gfx/unicorn.png"); },
+                   {"Loading graphics", "Error: Failed to load res/gfx/unicorn.png(*",
+                    "Error: Texture 3 not loaded"}},
         BrokenCase{"TwoPicturesMissing",
                    [](const TempDir& d) {
                        Remove(d, "res/gfx/bit.png");
@@ -184,26 +194,37 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    {"Loading graphics", "Error: Failed to load res/gfx/bit.png(*",
                     "Error: Failed to load res/gfx/map4.png(*", "Error: Texture 0 not loaded"}},
-        BrokenCase{"AllPicturesMissing", [](const TempDir& d) { std::filesystem::remove_all(d.Path() / "res/gfx"); },
+        BrokenCase{"AllPicturesMissing",
+                   [](const TempDir& d) { std::filesystem::remove_all(d.Path() / "res/gfx"); },
                    {"Loading graphics", "Error: Failed to load res/gfx/bit.png(*",
                     "Error: Failed to load res/gfx/zop.png(*", "Error: Failed to load res/gfx/map4.png(*",
                     "Error: Failed to load res/gfx/unicorn.png(*", "Error: Texture 0 not loaded"}},
         BrokenCase{"PalettePicture",
-                   [](const TempDir& d) { d.Write("res/gfx/zop.png", Pictures::Png(8, 8, Pictures::PNG_PALETTE, 0xFF0000FF)); },
+                   [](const TempDir& d) {
+                       d.Write("res/gfx/zop.png", Pictures::Png(8, 8, Pictures::PNG_PALETTE, 0xFF0000FF));
+                   },
                    {"Loading graphics", "Error: Corrupt image", "Error: Texture 1 not loaded"}},
         BrokenCase{"GreyPicture",
-                   [](const TempDir& d) { d.Write("res/gfx/bit.png", Pictures::Png(8, 8, Pictures::PNG_GREY, 0x808080FF)); },
-                   {"Loading graphics", "Error: Corrupt image", "Error: Texture 0 not loaded"}},
-        BrokenCase{"TruncatedPicture",
                    [](const TempDir& d) {
-                       d.Write("res/gfx/map4.png", Pictures::Png(64, 64, Pictures::PNG_RGBA, 0xFFFFFFFF).substr(0, 40));
+                       d.Write("res/gfx/bit.png", Pictures::Png(8, 8, Pictures::PNG_GREY, 0x808080FF));
                    },
-                   {"Loading graphics", "Error: Failed to load res/gfx/map4.png(*", "Error: Texture 2 not loaded"}},
-        BrokenCase{"EmptyPicture", [](const TempDir& d) { d.Write("res/gfx/zop.png", ""); },
-                   {"Loading graphics", "Error: Failed to load res/gfx/zop.png(*", "Error: Texture 1 not loaded"}},
-        BrokenCase{"FontMissing", [](const TempDir& d) { Remove(d, "res/fnt/libsans.ttf"); },
+                   {"Loading graphics", "Error: Corrupt image", "Error: Texture 0 not loaded"}},
+        BrokenCase{
+            "TruncatedPicture",
+            [](const TempDir& d) {
+                d.Write("res/gfx/map4.png",
+                        Pictures::Png(64, 64, Pictures::PNG_RGBA, 0xFFFFFFFF).substr(0, 40));
+            },
+            {"Loading graphics", "Error: Failed to load res/gfx/map4.png(*", "Error: Texture 2 not loaded"}},
+        BrokenCase{
+            "EmptyPicture",
+            [](const TempDir& d) { d.Write("res/gfx/zop.png", ""); },
+            {"Loading graphics", "Error: Failed to load res/gfx/zop.png(*", "Error: Texture 1 not loaded"}},
+        BrokenCase{"FontMissing",
+                   [](const TempDir& d) { Remove(d, "res/fnt/libsans.ttf"); },
                    {"Loading graphics", "Error: Could not open font (*"}},
-        BrokenCase{"FontNotAFont", [](const TempDir& d) { d.Write("res/fnt/libsans.ttf", "not a font at all\n"); },
+        BrokenCase{"FontNotAFont",
+                   [](const TempDir& d) { d.Write("res/fnt/libsans.ttf", "not a font at all\n"); },
                    {"Loading graphics", "Error: Could not open font (*"}}),
     [](const ::testing::TestParamInfo<BrokenCase>& info) { return std::string(info.param.name); });
 

@@ -75,8 +75,9 @@ TEST_F(Renderer, ColourTimesBrightnessAlphaUntouched) {
 
 TEST_F(Renderer, TransparentPixelsLetTheFrameShowThrough) {
     DrawWhiteBackground();
-    Sprite sprite(Make(Pictures::Surface(10, 10, 4, [](int x, int) { return x < 5 ? 0xFF0000FFu : 0x00FF0000u; })),
-                  Vector{50, 50, 0});
+    Sprite sprite(
+        Make(Pictures::Surface(10, 10, 4, [](int x, int) { return x < 5 ? 0xFF0000FFu : 0x00FF0000u; })),
+        Vector{50, 50, 0});
     render.Draw(&sprite, nullptr);
     EXPECT_EQ(ReadPixel(46, 50), RED);
     EXPECT_EQ(ReadPixel(53, 50), WHITE);
@@ -84,8 +85,9 @@ TEST_F(Renderer, TransparentPixelsLetTheFrameShowThrough) {
 
 TEST_F(Renderer, NegativeScaleMirrorsInPlace) {
     // left half red, right half green
-    Sprite sprite(Make(Pictures::Surface(20, 10, 4, [](int x, int) { return x < 10 ? 0xFF0000FFu : 0x00FF00FFu; })),
-                  Vector{100, 100, 0});
+    Sprite sprite(
+        Make(Pictures::Surface(20, 10, 4, [](int x, int) { return x < 10 ? 0xFF0000FFu : 0x00FF00FFu; })),
+        Vector{100, 100, 0});
     sprite.SetScale(-1, 1);
     render.Draw(&sprite, nullptr);
     EXPECT_EQ(ReadPixel(92, 100), GREEN);
@@ -107,8 +109,9 @@ TEST_F(Renderer, ScaleStretchesAboutTheCentre) {
 
 TEST_F(Renderer, Rotation90TurnsTheTopEdgeToTheRight) {
     // top half red, bottom half green
-    Sprite sprite(Make(Pictures::Surface(20, 20, 4, [](int, int y) { return y < 10 ? 0xFF0000FFu : 0x00FF00FFu; })),
-                  Vector{100, 100, 0});
+    Sprite sprite(
+        Make(Pictures::Surface(20, 20, 4, [](int, int y) { return y < 10 ? 0xFF0000FFu : 0x00FF00FFu; })),
+        Vector{100, 100, 0});
     sprite.SetRotation(90);
     render.Draw(&sprite, nullptr);
     EXPECT_EQ(ReadPixel(105, 100), RED);

@@ -44,8 +44,8 @@ TEST(Window, WithoutADisplayInitFailsCleanlyAndStillShutsDown) {
         Window window;
         EXPECT_FALSE(window.Init());
     }
-    EXPECT_EQ(log.Lines(), (Lines{"Error: Failed to initialize SDL (No available video device)", "Closing SDL_image",
-                                  "Closing SDL_ttf", "Closing SDL"}));
+    EXPECT_EQ(log.Lines(), (Lines{"Error: Failed to initialize SDL (No available video device)",
+                                  "Closing SDL_image", "Closing SDL_ttf", "Closing SDL"}));
 }
 
 TEST(Window, AUsersVideoDriverChoiceIsKept) {
@@ -96,7 +96,8 @@ TEST_F(Fullscreen, ThereAndBackKeepsTexturesAndReturnsTo448x496) {
     EXPECT_FALSE(window->IsFullscreen());
     EXPECT_EQ(window->GetWidth(), 448);
     EXPECT_EQ(window->GetHeight(), 496);
-    EXPECT_EQ(log.Lines(), (Lines{"Changing window size: 448, 496", "Changing viewport dimensions: 448, 496"}));
+    EXPECT_EQ(log.Lines(),
+              (Lines{"Changing window size: 448, 496", "Changing viewport dimensions: 448, 496"}));
     EXPECT_EQ(SDL_GetVideoSurface()->w, 448);
     ExpectPictureDrawn(red);
     Graphics::DeleteTexture(red);

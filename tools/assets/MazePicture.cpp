@@ -16,7 +16,8 @@ bool MazePicture::Read(const std::string& path, std::vector<std::string>& rows, 
     std::string line;
     while (std::getline(file, line) && static_cast<int>(rows.size()) < ROWS) {
         if (static_cast<int>(line.size()) != COLUMNS) {
-            error = path + ": row " + std::to_string(rows.size()) + " is not " + std::to_string(COLUMNS) + " cells";
+            error = path + ": row " + std::to_string(rows.size()) + " is not " + std::to_string(COLUMNS) +
+                    " cells";
             return false;
         }
         rows.push_back(line);
