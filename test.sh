@@ -1,8 +1,14 @@
 #!/usr/bin/env bash
-# Builds the game and runs the whole suite; the tests that need a display run in a
-# virtual one (Xvfb). Exits non-zero on any failure.
+# Builds the game and runs the whole suite twice: in the Release build, then in a build with
+# AddressSanitizer, UndefinedBehaviorSanitizer and leak checking, which also replays the
+# fuzzing corpora. The tests that need a display run in a virtual one (Xvfb). Exits
+# non-zero on any failure.
 set -euo pipefail
 source "$(dirname "$0")/scripts/setup.sh"
+XVFB=(xvfb-run -a -s "-screen 0 1280x1024x24 -noreset")
+
 travolk_build -DTRAVOLK_WERROR=ON
-cd "$TRAVOLK_BUILD"
-xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ctest --output-on-failure -j "$(nproc)"
+(cd "$TRAVOLK_BUILD" && "${XVFB[@]}" ctest --output-on-failure -j "$(nproc)")
+
+travolk_build_sanitized
+(cd "$TRAVOLK_ROOT/build-sanitize" && travolk_sanitizer_env && "${XVFB[@]}" ctest --output-on-failure -j "$(nproc)")

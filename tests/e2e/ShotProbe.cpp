@@ -30,6 +30,22 @@ static bool Near(Uint32 a, Uint32 b, int tolerance) {
     return true;
 }
 
+static bool Same(SDL_Surface* a, SDL_Surface* b) {
+    if (a->w != b->w || a->h != b->h) {
+        return false;
+    }
+    for (int y = 0; y < a->h; ++y) {
+        for (int x = 0; x < a->w; ++x) {
+            if (Pixel(a, x, y) != Pixel(b, x, y)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+static int Run(SDL_Surface* shot, int argc, char** argv);
+
 int main(int argc, char** argv) {
     if (argc < 3) {
         return 2;
@@ -39,6 +55,12 @@ int main(int argc, char** argv) {
         fprintf(stderr, "cannot read %s\n", argv[1]);
         return 2;
     }
+    const int status = Run(shot, argc, argv);
+    SDL_FreeSurface(shot);
+    return status;
+}
+
+static int Run(SDL_Surface* shot, int argc, char** argv) {
     const std::string command = argv[2];
     if (command == "pixel" && argc == 5) {
         printf("%06X\n", Pixel(shot, atoi(argv[3]), atoi(argv[4])));
@@ -61,17 +83,9 @@ int main(int argc, char** argv) {
     }
     if (command == "same" && argc == 4) {
         SDL_Surface* other = IMG_Load(argv[3]);
-        if (!other || other->w != shot->w || other->h != shot->h) {
-            return 1;
-        }
-        for (int y = 0; y < shot->h; ++y) {
-            for (int x = 0; x < shot->w; ++x) {
-                if (Pixel(shot, x, y) != Pixel(other, x, y)) {
-                    return 1;
-                }
-            }
-        }
-        return 0;
+        const bool same = other && Same(shot, other);
+        SDL_FreeSurface(other);
+        return same ? 0 : 1;
     }
     return 2;
 }
