@@ -112,5 +112,6 @@ bool CollisionDetector::Between(float value, float first, float second) {
     if (first < second) {
         return first <= value && value <= second;
     }
-    return value == first;
+    // equal bounds, or a NaN among them: the value must equal both
+    return value == first && value == second;
 }

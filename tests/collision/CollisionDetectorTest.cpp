@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 static Rectangle Box(float width, float height) {
     const float w = width * 0.5f;
     const float h = height * 0.5f;
@@ -109,4 +111,7 @@ TEST(CollisionBetween, ClosedIntervalInEitherOrder) {
     EXPECT_TRUE(CollisionDetector::Between(10, 0, 10));
     EXPECT_FALSE(CollisionDetector::Between(3, 1, 1));
     EXPECT_FALSE(CollisionDetector::Between(-0.5f, 0, 10));
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    EXPECT_FALSE(CollisionDetector::Between(1, nan, 1)) << "a NaN bound holds nothing, in either place";
+    EXPECT_FALSE(CollisionDetector::Between(1, 1, nan));
 }
