@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# scripts/soak.sh [FRAMES]: the long soak, 200 000 frames (about 55 minutes of play) by
+# default, of the Release build in a virtual display, with the memory check.
+set -euo pipefail
+source "$(dirname "$0")/setup.sh"
+travolk_build >/dev/null
+cd "$TRAVOLK_BUILD"
+time xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ./tests/soak/travolk_soak "${1:-200000}" --check-memory 2>&1 |
+    grep -v '^ALSA lib'

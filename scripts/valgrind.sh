@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# scripts/valgrind.sh [SECONDS]: the real binary under valgrind's leak check in a virtual
+# display for SECONDS (20 by default) while keys steer it, then Escape; then the soak
+# driver under valgrind for 400 frames, with its restarts. Prints the leak summaries and
+# every definitely lost block whose stack reaches the game's own code.
+set -euo pipefail
+source "$(dirname "$0")/setup.sh"
+travolk_build >/dev/null
+cd "$TRAVOLK_BUILD"
+XVFB=(xvfb-run -a -s "-screen 0 1280x1024x24 -noreset")
+VALGRIND=(valgrind --leak-check=full --num-callers=40)
+
+"${XVFB[@]}" bash "$TRAVOLK_ROOT/scripts/valgrind-play.sh" "${1:-20}" "${VALGRIND[@]}"
+"${XVFB[@]}" "${VALGRIND[@]}" ./tests/soak/travolk_soak 400 >valgrind-soak.log 2>valgrind-soak.err || true
+
+# Each definitely lost block by the first frame that is not the allocator itself: the game's
+# own code would show here as a Class::Function.
+for run in game soak; do
+    echo "== $run: $(grep -a -c -x 'Deleting Objects' "valgrind-$run.log" || true) levels destroyed"
+    grep -a -E "definitely lost:|indirectly lost:" "valgrind-$run.err" || echo "no leaks at all"
+    awk '/definitely lost in loss record/ {size = $2; owner = ""; next}
+         size != "" && / by 0x/ && owner == "" && !/vgpreload|strdup|realloc|calloc|malloc/ {
+             owner = $0; sub(/.*by 0x[0-9A-F]+: /, "", owner); print "   " size " bytes allocated in " owner; size = ""}' \
+        "valgrind-$run.err"
+done

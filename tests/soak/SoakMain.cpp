@@ -1,0 +1,134 @@
+// travolk_soak [FRAMES] [--check-memory]: plays the shipped level through the real driver
+// for FRAMES frames (200 000 is about 55 minutes of play) with random keys, pauses,
+// power-ups and deaths, on a fake clock so that nothing waits. After every restart the
+// level must hold exactly its objects again; with --check-memory, the resident memory may
+// grow by less than 1 MB after warm-up.
+#include "actors/Enemy.h"
+#include "actors/Player.h"
+#include "core/Game.h"
+#include "states/MainState.h"
+#include "support/FakeClock.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <random>
+#include <sstream>
+
+static int restarts = 0;
+
+static GameState* CountingMainState(const Keyboard* keyboard, Render* render, Window* window) {
+    ++restarts;
+    return new MainState(keyboard, render, window);
+}
+
+static MainState* Level() { return static_cast<MainState*>(Game::GetState()); }
+
+static long ResidentKiB() {
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0, resident = 0;
+    statm >> pages >> resident;
+    return resident * 4;
+}
+
+static void Push(Uint8 type, SDLKey key) {
+    SDL_Event event = {};
+    event.type = type;
+    event.key.keysym.sym = key;
+    SDL_PushEvent(&event);
+}
+
+static GameObject* First(EntityType type) {
+    for (GameObject* object : Level()->GetGameObjects()) {
+        if (object->GetType() == type) {
+            return object;
+        }
+    }
+    return nullptr;
+}
+
+int main(int argc, char** argv) {
+    const long frames = argc > 1 ? atol(argv[1]) : 200000;
+    const bool checkMemory = argc > 2 && strcmp(argv[2], "--check-memory") == 0;
+    std::ostringstream quiet; // the enemies' direction lines would fill the disk
+    std::streambuf* console = std::cout.rdbuf(quiet.rdbuf());
+
+    FakeClock clock;
+    clock.TickOnEveryRead(1);
+    Game::SetStateFactory(CountingMainState);
+    Game::Initialize();
+    if (!Game::IsRunning()) {
+        std::cout.rdbuf(console);
+        std::cout << quiet.str() << "start-up failed" << std::endl;
+        return 1;
+    }
+    const size_t levelObjects = Level()->GetGameObjects().size();
+    std::mt19937 random(12345);
+    const SDLKey steering[] = {SDLK_w, SDLK_a, SDLK_s, SDLK_d};
+    SDLKey held = SDLK_d;
+    Push(SDL_KEYDOWN, held);
+    long pauses = 0, powerUps = 0, deaths = 0, residentAtWarmUp = 0, failures = 0;
+    const long warmUp = frames / 10;
+
+    for (long frame = 1; frame <= frames && Game::IsRunning(); ++frame) {
+        const int before = restarts;
+        if (random() % 40 == 0) {
+            Push(SDL_KEYUP, held);
+            held = steering[random() % 4];
+            Push(SDL_KEYDOWN, held);
+        }
+        if (random() % 900 == 0 || (Level()->IsPaused() && random() % 30 == 0)) {
+            Push(SDL_KEYDOWN, SDLK_p); // press and release in two frames: one toggle
+            pauses += !Level()->IsPaused();
+        } else {
+            Push(SDL_KEYUP, SDLK_p);
+        }
+        Player* player = Level()->GetPlayer();
+        if (random() % 300 == 0) {
+            // an enemy meets the player: a death, or an eaten enemy while powered up
+            Enemy* enemy = static_cast<Enemy*>(First(TYPE_ENEMY));
+            if (enemy->IsReleased() && !enemy->IsDead()) {
+                enemy->SetPos(player->GetPos());
+                deaths += !player->IsBig();
+            }
+        }
+        const bool wasBig = player->IsBig();
+        if (random() % 700 == 0 && First(TYPE_BIGBIT)) {
+            player->SetPos(First(TYPE_BIGBIT)->GetPos());
+        }
+        Game::RunFrame();
+        powerUps += restarts == before && !wasBig && Level()->GetPlayer()->IsBig();
+        if (restarts != before && Level()->GetGameObjects().size() != levelObjects) {
+            ++failures;
+            fprintf(stderr, "frame %ld: %zu objects after a restart, not %zu\n", frame,
+                    Level()->GetGameObjects().size(), levelObjects);
+        }
+        if (frame == warmUp) {
+            residentAtWarmUp = ResidentKiB();
+        }
+        if (frame % 1000 == 0) {
+            quiet.str("");
+        }
+    }
+    const long residentAtEnd = ResidentKiB();
+    Game::Close();
+    std::cout.rdbuf(console);
+
+    printf("frames %ld, restarts %d, deaths caused %ld, pauses %ld, power-ups %ld, objects per level %zu\n", frames,
+           restarts - 1, deaths, pauses, powerUps, levelObjects);
+    printf("resident memory after warm-up %ld KiB, at the end %ld KiB, growth %ld KiB\n", residentAtWarmUp,
+           residentAtEnd, residentAtEnd - residentAtWarmUp);
+    if (restarts < 2) {
+        fprintf(stderr, "no restart happened\n");
+        ++failures;
+    }
+    if (checkMemory && residentAtEnd - residentAtWarmUp >= 1024) {
+        fprintf(stderr, "memory grew by 1 MB or more\n");
+        ++failures;
+    }
+    return failures == 0 ? 0 : 1;
+}
