@@ -135,5 +135,6 @@ int main(int argc, char** argv) {
     reporter.SetErrorStream(&console);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     Game::Close();
+    std::cout.rdbuf(console.rdbuf()); // the null buffer ends with main; cout is flushed after
     return 0;
 }

@@ -17,38 +17,42 @@ static Rectangle Place(const Rectangle& box, const Vector& pos) {
     return placed;
 }
 
-static int LeftmostCorner(const Rectangle& box) {
+static int Leftmost(const float x[4]) {
     int leftmost = 0;
     for (int i = 1; i < 4; ++i) {
-        if (box.corners[i].x < box.corners[leftmost].x) {
+        if (x[i] < x[leftmost]) {
             leftmost = i;
         }
     }
     return leftmost;
 }
 
+// Runs for every candidate pair of every frame and rejects nearly all of them on x, so it
+// places only the coordinates that it compares, each exactly as Place would.
 bool CollisionDetector::Test(const Rectangle& r1, const Transform& t1, const Rectangle& r2,
                              const Transform& t2) {
-    // neither scale nor rotation is applied to the corners
-    const Rectangle placed1 = Place(r1, t1.pos);
-    const Rectangle placed2 = Place(r2, t2.pos);
-    if (!Overlap(placed1, placed2)) {
+    const Vector* c1 = r1.corners;
+    const Vector* c2 = r2.corners;
+    const float x1[4] = {c1[0].x + t1.pos.x, c1[1].x + t1.pos.x, c1[2].x + t1.pos.x, c1[3].x + t1.pos.x};
+    const float x2[4] = {c2[0].x + t2.pos.x, c2[1].x + t2.pos.x, c2[2].x + t2.pos.x, c2[3].x + t2.pos.x};
+    // the extent is read clockwise from the leftmost corner: then top, right, bottom
+    const int i1 = Leftmost(x1);
+    const int i2 = Leftmost(x2);
+    if (!(x1[i1] < x2[(i2 + 2) % 4] && x2[i2] < x1[(i1 + 2) % 4])) {
+        return false;
+    }
+    const float top1 = c1[(i1 + 1) % 4].y + t1.pos.y;
+    const float bottom1 = c1[(i1 + 3) % 4].y + t1.pos.y;
+    const float top2 = c2[(i2 + 1) % 4].y + t2.pos.y;
+    const float bottom2 = c2[(i2 + 3) % 4].y + t2.pos.y;
+    if (!(top1 < bottom2 && top2 < bottom1)) {
         return false;
     }
     if (t1.rotation == 0 && t2.rotation == 0) {
         return true;
     }
-    return EdgesCross(placed1, placed2);
-}
-
-// The extent is read clockwise from the leftmost corner: then top, right, bottom.
-bool CollisionDetector::Overlap(const Rectangle& r1, const Rectangle& r2) {
-    const int i1 = LeftmostCorner(r1);
-    const int i2 = LeftmostCorner(r2);
-    const Vector* c1 = r1.corners;
-    const Vector* c2 = r2.corners;
-    return c1[i1].x < c2[(i2 + 2) % 4].x && c2[i2].x < c1[(i1 + 2) % 4].x &&
-           c1[(i1 + 1) % 4].y < c2[(i2 + 3) % 4].y && c2[(i2 + 1) % 4].y < c1[(i1 + 3) % 4].y;
+    // neither scale nor rotation is applied to the corners
+    return EdgesCross(Place(r1, t1.pos), Place(r2, t2.pos));
 }
 
 bool CollisionDetector::EdgesCross(const Rectangle& r1, const Rectangle& r2) {

@@ -17,6 +17,5 @@ public:
     static bool Between(float value, float first, float second);
 
 private:
-    static bool Overlap(const Rectangle& r1, const Rectangle& r2);
     static bool EdgesCross(const Rectangle& r1, const Rectangle& r2);
 };
