@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <sstream>
 
 using Lines = std::vector<std::string>;
@@ -63,11 +64,10 @@ struct Loaded {
     Lines objects;
 };
 
-static Loaded Load(const std::string* file) {
+// loads the map file that prepare lays out in a fresh working folder
+static Loaded LoadFrom(const std::function<void(const TempDir&)>& prepare) {
     TempDir dir;
-    if (file) {
-        dir.Write("res/txt/map", *file);
-    }
+    prepare(dir);
     Keyboard keys;
     std::vector<std::string> journal;
     TestState state(&keys, nullptr, nullptr, &journal);
@@ -85,7 +85,7 @@ static Loaded Load(const std::string* file) {
 }
 
 static Loaded Load(const std::string& file) {
-    return Load(&file);
+    return LoadFrom([&file](const TempDir& dir) { dir.Write("res/txt/map", file); });
 }
 
 static const Lines END = {"EOF reached", "Error!"};
@@ -180,25 +180,17 @@ TEST(MapLoader, EmptyFile) {
 }
 
 TEST(MapLoader, MissingFile) {
-    const Loaded loaded = Load(nullptr);
+    const Loaded loaded = LoadFrom([](const TempDir&) {});
     EXPECT_EQ(loaded.log, (Lines{"Error: Could not load map"}));
     EXPECT_TRUE(loaded.objects.empty());
 }
 
 TEST(MapLoader, DirectoryInsteadOfAFile) {
-    TempDir dir;
-    std::filesystem::create_directories(dir.Path() / "res/txt/map");
-    Keyboard keys;
-    std::vector<std::string> journal;
-    TestState state(&keys, nullptr, nullptr, &journal);
-    Game::SetState(&state);
-    Map map(Vector{0, 0, 0});
-    LogCapture log;
-    map.LoadMap();
-    Game::SetState(nullptr);
-    EXPECT_TRUE(state.GetGameObjects().empty());
-    ASSERT_FALSE(log.Lines().empty());
-    EXPECT_EQ(log.Lines().back(), "Error!");
+    const Loaded loaded =
+        LoadFrom([](const TempDir& dir) { std::filesystem::create_directories(dir.Path() / "res/txt/map"); });
+    // it opens but cannot be read: a read error, not an end of file
+    EXPECT_EQ(loaded.log, (Lines{"Error: unexpected character in map file: \xFF", "Error!"}));
+    EXPECT_TRUE(loaded.objects.empty());
 }
 
 TEST(MapObject, StoresTheCentreOfItsPictureAndNeverCollides) {
