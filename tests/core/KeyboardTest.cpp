@@ -24,23 +24,20 @@ TEST(Keyboard, PressAndReleaseAKey) {
     EXPECT_FALSE(keys.IsPressed('p'));
 }
 
+// Outside the table a write would land beyond the array (the sanitizer build would see it)
+// or in a neighbouring entry (the queries below would see it).
 TEST(Keyboard, SymbolsOutsideTheTableChangeNothing) {
     Keyboard keys;
-    keys.KeyPress(SDLK_EURO); // the last entry
     for (int key : {322, 323, 1000, -1, -200}) {
         keys.KeyPress(key);
-    }
-    Keyboard copy(keys);
-    for (int key : {322, 1000, -1}) {
-        keys.KeyRelease(key);
     }
     for (int key = 0; key < 128; ++key) {
         EXPECT_FALSE(keys.IsPressed(static_cast<char>(key))) << key;
     }
-    // the last entry is still down, in the table and in its copy
+    EXPECT_FALSE(keys.Shift() || keys.Ctrl() || keys.Alt());
+    keys.KeyPress(SDLK_EURO); // the last entry is still in the table
     keys.KeyRelease(SDLK_EURO);
-    copy.KeyRelease(SDLK_EURO);
-    EXPECT_FALSE(keys.Shift());
+    keys.KeyRelease(-1);
 }
 
 TEST(Keyboard, BytesAbove127ReadAsUp) {
