@@ -1,6 +1,6 @@
 // The baseline: a program that only opens the game's window with its OpenGL context and
 // shows one cleared frame. Prints "first frame MS resident KIB".
-#include "ProcessStats.h"
+#include "support/ProcessStats.h"
 
 #include <SDL.h>
 #include <SDL_opengl.h>

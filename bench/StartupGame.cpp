@@ -1,7 +1,7 @@
 // The game's start-up up to its first frame: Initialize, then the state's first update,
 // which draws and presents the frame (the loop's wait comes after it).
 // Prints "first frame MS resident KIB", like the bare-window baseline.
-#include "ProcessStats.h"
+#include "support/ProcessStats.h"
 #include "core/Game.h"
 #include "states/GameState.h"
 

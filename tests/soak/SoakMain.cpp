@@ -10,6 +10,7 @@
 #include "core/Game.h"
 #include "states/MainState.h"
 #include "support/FakeClock.h"
+#include "support/ProcessStats.h"
 
 #include <SDL.h>
 #include <malloc.h>
@@ -17,7 +18,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <iostream>
 #include <random>
 #include <sstream>
@@ -30,13 +30,6 @@ static GameState* CountingMainState(const Keyboard* keyboard, Render* render, Wi
 }
 
 static MainState* Level() { return static_cast<MainState*>(Game::GetState()); }
-
-static long ResidentKiB() {
-    std::ifstream statm("/proc/self/statm");
-    long pages = 0, resident = 0;
-    statm >> pages >> resident;
-    return resident * 4;
-}
 
 static long HeapInUseKiB() {
     const struct mallinfo2 info = mallinfo2();
@@ -118,7 +111,7 @@ int main(int argc, char** argv) {
                         Level()->GetGameObjects().size(), levelObjects);
             }
             heapAtEnd = HeapInUseKiB();
-            residentAtEnd = ResidentKiB();
+            residentAtEnd = ProcessStats::ResidentKiB();
             if (frame >= warmUp && heapAtWarmUp < 0) {
                 heapAtWarmUp = heapAtEnd;
                 residentAtWarmUp = residentAtEnd;

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <string>
 
-// Figures of this process, for the start-up measurements.
+// Figures of this process, for the soak and the start-up measurements.
 class ProcessStats {
 public:
     // resident memory in KiB
