@@ -11,6 +11,6 @@ if [ -n "${DISPLAY:-}" ] && xdotool getdisplaygeometry >/dev/null 2>&1; then
 fi
 
 echo "No X display: running the game in a virtual display (Xvfb) for three seconds."
-xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$TRAVOLK_ROOT/scripts/headless-run.sh" "$TRAVOLK_BUILD"
+"${TRAVOLK_XVFB[@]}" bash "$TRAVOLK_ROOT/scripts/headless-run.sh" "$TRAVOLK_BUILD"
 echo "Screenshot: $TRAVOLK_BUILD/screenshot.png"
 echo "Log: $TRAVOLK_BUILD/travolk.log"

@@ -5,10 +5,9 @@
 # non-zero on any failure.
 set -euo pipefail
 source "$(dirname "$0")/scripts/setup.sh"
-XVFB=(xvfb-run -a -s "-screen 0 1280x1024x24 -noreset")
 
 travolk_build -DTRAVOLK_WERROR=ON
-(cd "$TRAVOLK_BUILD" && "${XVFB[@]}" ctest --output-on-failure -j "$(nproc)")
+(cd "$TRAVOLK_BUILD" && "${TRAVOLK_XVFB[@]}" ctest --output-on-failure -j "$(nproc)")
 
 travolk_build_sanitized
-(cd "$TRAVOLK_ROOT/build-sanitize" && travolk_sanitizer_env && "${XVFB[@]}" ctest --output-on-failure -j "$(nproc)")
+(cd "$TRAVOLK_ROOT/build-sanitize" && travolk_sanitizer_env && "${TRAVOLK_XVFB[@]}" ctest --output-on-failure -j "$(nproc)")

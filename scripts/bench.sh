@@ -8,16 +8,15 @@ set -euo pipefail
 source "$(dirname "$0")/setup.sh"
 travolk_build >/dev/null
 cd "$TRAVOLK_BUILD"
-XVFB=(xvfb-run -a -s "-screen 0 1280x1024x24 -noreset")
 
-"${XVFB[@]}" ./bench/travolk_bench --benchmark_repetitions=5 --benchmark_out=bench.csv \
+"${TRAVOLK_XVFB[@]}" ./bench/travolk_bench --benchmark_repetitions=5 --benchmark_out=bench.csv \
     --benchmark_out_format=csv >bench.log 2>&1
-"${XVFB[@]}" ./bench/frame_pacing 1000 frames.csv >pacing.log 2>/dev/null
+"${TRAVOLK_XVFB[@]}" ./bench/frame_pacing 1000 frames.csv >pacing.log 2>/dev/null
 ./bench/plot_frames frames.csv frames.png
 : >startup.log
 for _ in 1 2 3 4 5 6 7; do
-    "${XVFB[@]}" ./bench/startup_bare_window 2>/dev/null | sed 's/^/bare /' >>startup.log
-    "${XVFB[@]}" ./bench/startup_game 2>/dev/null | sed 's/^/game /' >>startup.log
+    "${TRAVOLK_XVFB[@]}" ./bench/startup_bare_window 2>/dev/null | sed 's/^/bare /' >>startup.log
+    "${TRAVOLK_XVFB[@]}" ./bench/startup_game 2>/dev/null | sed 's/^/game /' >>startup.log
 done
 
 median_of() { sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }

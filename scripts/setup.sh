@@ -8,6 +8,10 @@ TRAVOLK_BUILD="$TRAVOLK_ROOT/build"
 TRAVOLK_PACKAGES=(g++ cmake make libsdl1.2-dev libsdl-image1.2-dev libsdl-ttf2.0-dev libsdl-mixer1.2-dev
     libgl-dev zlib1g-dev clang libclang-rt-14-dev libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick fonts-liberation)
 
+# The virtual display of the headless runs and the tests. Without -noreset the server resets
+# whenever its last client leaves, and a client connecting meanwhile is refused.
+TRAVOLK_XVFB=(xvfb-run -a -s "-screen 0 1280x1024x24 -noreset")
+
 travolk_install_packages() {
     local missing=()
     for package in "${TRAVOLK_PACKAGES[@]}"; do

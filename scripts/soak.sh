@@ -5,5 +5,5 @@ set -euo pipefail
 source "$(dirname "$0")/setup.sh"
 travolk_build >/dev/null
 cd "$TRAVOLK_BUILD"
-time xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ./tests/soak/travolk_soak "${1:-200000}" --check-memory 2>&1 |
+time "${TRAVOLK_XVFB[@]}" ./tests/soak/travolk_soak "${1:-200000}" --check-memory 2>&1 |
     grep -v '^ALSA lib'

@@ -7,11 +7,10 @@ set -euo pipefail
 source "$(dirname "$0")/setup.sh"
 travolk_build >/dev/null
 cd "$TRAVOLK_BUILD"
-XVFB=(xvfb-run -a -s "-screen 0 1280x1024x24 -noreset")
 VALGRIND=(valgrind --leak-check=full --num-callers=40)
 
-"${XVFB[@]}" bash "$TRAVOLK_ROOT/scripts/valgrind-play.sh" "${1:-20}" "${VALGRIND[@]}"
-"${XVFB[@]}" "${VALGRIND[@]}" ./tests/soak/travolk_soak 400 >valgrind-soak.log 2>valgrind-soak.err || true
+"${TRAVOLK_XVFB[@]}" bash "$TRAVOLK_ROOT/scripts/valgrind-play.sh" "${1:-20}" "${VALGRIND[@]}"
+"${TRAVOLK_XVFB[@]}" "${VALGRIND[@]}" ./tests/soak/travolk_soak 400 >valgrind-soak.log 2>valgrind-soak.err || true
 
 # Each definitely lost block by the first frame that is not the allocator itself: the game's
 # own code would show here as a Class::Function.

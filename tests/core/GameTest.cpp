@@ -2,6 +2,7 @@
 
 #include "core/Keyboard.h"
 #include "states/MainState.h"
+#include "support/Events.h"
 #include "support/FakeClock.h"
 #include "support/LogCapture.h"
 #include "support/TempDir.h"
@@ -22,13 +23,6 @@ static GameState* MakeTestState(const Keyboard* keyboard, Render* render, Window
 
 static TestState* Current() {
     return static_cast<TestState*>(Game::GetState());
-}
-
-static void PushKey(Uint8 type, SDLKey key) {
-    SDL_Event event = {};
-    event.type = type;
-    event.key.keysym.sym = key;
-    SDL_PushEvent(&event);
 }
 
 static void PushQuit() {

@@ -9,6 +9,7 @@
 #include "actors/Player.h"
 #include "core/Game.h"
 #include "states/MainState.h"
+#include "support/Events.h"
 #include "support/FakeClock.h"
 #include "support/ProcessStats.h"
 
@@ -29,18 +30,13 @@ static GameState* CountingMainState(const Keyboard* keyboard, Render* render, Wi
     return new MainState(keyboard, render, window);
 }
 
-static MainState* Level() { return static_cast<MainState*>(Game::GetState()); }
+static MainState* Level() {
+    return static_cast<MainState*>(Game::GetState());
+}
 
 static long HeapInUseKiB() {
     const struct mallinfo2 info = mallinfo2();
     return static_cast<long>((info.uordblks + info.hblkhd) / 1024);
-}
-
-static void Push(Uint8 type, SDLKey key) {
-    SDL_Event event = {};
-    event.type = type;
-    event.key.keysym.sym = key;
-    SDL_PushEvent(&event);
 }
 
 static GameObject* First(EntityType type) {
@@ -71,7 +67,7 @@ int main(int argc, char** argv) {
     std::mt19937 random(12345);
     const SDLKey steering[] = {SDLK_w, SDLK_a, SDLK_s, SDLK_d};
     SDLKey held = SDLK_d;
-    Push(SDL_KEYDOWN, held);
+    PushKey(SDL_KEYDOWN, held);
     long pauses = 0, powerUps = 0, deaths = 0, failures = 0;
     long heapAtWarmUp = -1, heapAtEnd = -1, residentAtWarmUp = -1, residentAtEnd = -1;
     const long warmUp = frames / 10;
@@ -79,15 +75,15 @@ int main(int argc, char** argv) {
     for (long frame = 1; frame <= frames && Game::IsRunning(); ++frame) {
         const int before = restarts;
         if (random() % 40 == 0) {
-            Push(SDL_KEYUP, held);
+            PushKey(SDL_KEYUP, held);
             held = steering[random() % 4];
-            Push(SDL_KEYDOWN, held);
+            PushKey(SDL_KEYDOWN, held);
         }
         if (random() % 900 == 0 || (Level()->IsPaused() && random() % 30 == 0)) {
-            Push(SDL_KEYDOWN, SDLK_p); // press and release in two frames: one toggle
+            PushKey(SDL_KEYDOWN, SDLK_p); // press and release in two frames: one toggle
             pauses += !Level()->IsPaused();
         } else {
-            Push(SDL_KEYUP, SDLK_p);
+            PushKey(SDL_KEYUP, SDLK_p);
         }
         Player* player = Level()->GetPlayer();
         if (random() % 300 == 0) {
@@ -124,8 +120,8 @@ int main(int argc, char** argv) {
     Game::Close();
     std::cout.rdbuf(console);
 
-    printf("frames %ld, restarts %d, deaths caused %ld, pauses %ld, power-ups %ld, objects per level %zu\n", frames,
-           restarts - 1, deaths, pauses, powerUps, levelObjects);
+    printf("frames %ld, restarts %d, deaths caused %ld, pauses %ld, power-ups %ld, objects per level %zu\n",
+           frames, restarts - 1, deaths, pauses, powerUps, levelObjects);
     printf("after the first restart past warm-up (frame %ld) and after the last: heap in use %ld and %ld KiB "
            "(growth %ld KiB), resident %ld and %ld KiB\n",
            warmUp, heapAtWarmUp, heapAtEnd, heapAtEnd - heapAtWarmUp, residentAtWarmUp, residentAtEnd);

@@ -3,6 +3,7 @@
 #include "actors/Player.h"
 #include "core/Game.h"
 #include "states/MainState.h"
+#include "support/Events.h"
 #include "support/FakeClock.h"
 #include "support/LogCapture.h"
 
@@ -22,13 +23,6 @@ static Enemy* FirstEnemy() {
         }
     }
     return nullptr;
-}
-
-static void PushKey(Uint8 type, SDLKey key) {
-    SDL_Event event = {};
-    event.type = type;
-    event.key.keysym.sym = key;
-    SDL_PushEvent(&event);
 }
 
 class Restart : public ::testing::Test {
