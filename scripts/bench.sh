@@ -6,6 +6,7 @@
 # build/frames.csv and their picture in build/frames.png.
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
+travolk_install_test_packages
 travolk_build >/dev/null
 cd "$TRAVOLK_BUILD"
 

@@ -4,6 +4,7 @@
 # the test command replays it from then on.
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
+travolk_install_test_packages
 seconds=${1:-60}
 travolk_build_sanitized >/dev/null
 travolk_sanitizer_env

@@ -1,20 +1,28 @@
 #!/usr/bin/env bash
-# Installs what the build needs from Debian's packages, then configures and builds
-# in build/ (Release). Sourced by run.sh and test.sh; a second call rebuilds only what changed.
+# Installs from Debian's packages what a step needs, and configures and builds. Sourced by
+# run.sh (the game alone, for players) and test.sh (the game, its tools and the whole
+# suite); a second call rebuilds only what changed.
 set -euo pipefail
 
 TRAVOLK_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 TRAVOLK_BUILD="$TRAVOLK_ROOT/build"
-TRAVOLK_PACKAGES=(g++ cmake make libsdl1.2-dev libsdl-image1.2-dev libsdl-ttf2.0-dev libsdl-mixer1.2-dev
-    libgl-dev zlib1g-dev clang libclang-rt-14-dev libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick fonts-liberation)
+
+# to build and play
+TRAVOLK_GAME_PACKAGES=(g++ cmake make libsdl1.2-dev libsdl-image1.2-dev libsdl-ttf2.0-dev
+    libsdl-mixer1.2-dev libgl-dev zlib1g-dev fonts-liberation)
+# to play without a display: a virtual one, keys for it, and the screenshot
+TRAVOLK_HEADLESS_PACKAGES=(xvfb xauth xdotool imagemagick)
+# to test: the sanitizer build's compiler and runtime, the test and benchmark libraries
+TRAVOLK_TEST_PACKAGES=(clang libclang-rt-dev libgtest-dev libbenchmark-dev "${TRAVOLK_HEADLESS_PACKAGES[@]}")
 
 # The virtual display of the headless runs and the tests. Without -noreset the server resets
 # whenever its last client leaves, and a client connecting meanwhile is refused.
 TRAVOLK_XVFB=(xvfb-run -a -s "-screen 0 1280x1024x24 -noreset")
 
+# Installs the packages named that are not installed yet.
 travolk_install_packages() {
     local missing=()
-    for package in "${TRAVOLK_PACKAGES[@]}"; do
+    for package in "$@"; do
         dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -25,8 +33,32 @@ travolk_install_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
+# Where a release's libsdl1.2-dev is classic SDL 1.2, Debian's libsdl1.2-compat puts the
+# other implementation, sdl12-compat, beside it; the tests run under both.
+travolk_sdl12_compat_dir() {
+    echo "/usr/lib/$(gcc -print-multiarch)/sdl12-compat"
+}
+
+travolk_classic_sdl() {
+    [[ "$(dpkg-query -W -f='${Version}' libsdl1.2debian 2>/dev/null)" == 1.2.15* ]]
+}
+
+travolk_install_test_packages() {
+    travolk_install_packages "${TRAVOLK_GAME_PACKAGES[@]}" "${TRAVOLK_TEST_PACKAGES[@]}"
+    if travolk_classic_sdl; then
+        travolk_install_packages libsdl1.2-compat
+    fi
+}
+
+# The game and its data alone, in build/ (Release).
+travolk_build_game() {
+    cmake -S "$TRAVOLK_ROOT" -B "$TRAVOLK_BUILD" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+    cmake --build "$TRAVOLK_BUILD" -j "$(nproc)" --target travolk
+}
+
+# Everything: the game, its tools, the tests and the benchmarks, in build/ (Release).
 travolk_build() {
-    cmake -S "$TRAVOLK_ROOT" -B "$TRAVOLK_BUILD" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+    cmake -S "$TRAVOLK_ROOT" -B "$TRAVOLK_BUILD" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON "$@" >/dev/null
     cmake --build "$TRAVOLK_BUILD" -j "$(nproc)"
 }
 
@@ -51,5 +83,3 @@ travolk_sanitizer_env() {
         export LD_PRELOAD="$driver"
     fi
 }
-
-travolk_install_packages

@@ -3,6 +3,7 @@
 # default, of the Release build in a virtual display, with the memory check.
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
+travolk_install_test_packages
 travolk_build >/dev/null
 cd "$TRAVOLK_BUILD"
 time "${TRAVOLK_XVFB[@]}" ./tests/soak/travolk_soak "${1:-200000}" --check-memory 2>&1 |

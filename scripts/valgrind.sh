@@ -5,6 +5,8 @@
 # every definitely lost block whose stack reaches the game's own code.
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
+travolk_install_test_packages
+travolk_install_packages valgrind
 travolk_build >/dev/null
 cd "$TRAVOLK_BUILD"
 VALGRIND=(valgrind --leak-check=full --num-callers=40)

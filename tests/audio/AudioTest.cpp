@@ -16,8 +16,10 @@ TEST(Audio, CloseWritesItsLinesAlthoughNeverOpened) {
 }
 
 TEST(Audio, WithoutADeviceFallsBackToSilence) {
+    // SDL starts without its audio part (not every SDL 1.2 starts it without a device);
+    // the mixer then fails to open the device itself
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-    ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO | SDL_INIT_NOPARACHUTE), 0);
+    ASSERT_EQ(SDL_Init(SDL_INIT_NOPARACHUTE), 0);
     LogCapture log;
     EXPECT_FALSE(Audio::Init());
     EXPECT_TRUE(Audio::IsDisabled());

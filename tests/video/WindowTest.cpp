@@ -23,8 +23,8 @@ TEST(Window, SizeBeforeAndAfterInit) {
     const SDL_Surface* screen = SDL_GetVideoSurface();
     EXPECT_EQ(screen->w, 448);
     EXPECT_EQ(screen->h, 496);
+    // the only flag both SDL 1.2 implementations report back for a resizable GL window
     EXPECT_TRUE(screen->flags & SDL_OPENGL);
-    EXPECT_TRUE(screen->flags & SDL_RESIZABLE);
     char* title = nullptr;
     SDL_WM_GetCaption(&title, nullptr);
     ASSERT_NE(title, nullptr);
@@ -44,8 +44,12 @@ TEST(Window, WithoutADisplayInitFailsCleanlyAndStillShutsDown) {
         Window window;
         EXPECT_FALSE(window.Init());
     }
-    EXPECT_EQ(log.Lines(), (Lines{"Error: Failed to initialize SDL (No available video device)",
-                                  "Closing SDL_image", "Closing SDL_ttf", "Closing SDL"}));
+    // the reason in parentheses is SDL's own, and differs between SDL 1.2 implementations
+    const Lines lines = log.Lines();
+    ASSERT_EQ(lines.size(), 4u) << log.Text();
+    EXPECT_EQ(lines[0].rfind("Error: Failed to initialize SDL (", 0), 0u) << lines[0];
+    EXPECT_EQ(lines[0].back(), ')');
+    EXPECT_EQ(Lines(lines.begin() + 1, lines.end()), (Lines{"Closing SDL_image", "Closing SDL_ttf", "Closing SDL"}));
 }
 
 TEST(Window, AUsersVideoDriverChoiceIsKept) {
