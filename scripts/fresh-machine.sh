@@ -30,7 +30,7 @@ debian_mirror() {
         echo "$TRAVOLK_MIRROR"
         return
     fi
-    cat /etc/apt/sources.list.d/*.sources /etc/apt/sources.list 2>/dev/null |
+    { cat /etc/apt/sources.list.d/*.sources /etc/apt/sources.list 2>/dev/null || true; } |
         awk '/^URIs:/ && $2 !~ /security/ {print $2; exit} /^deb / && $2 !~ /security/ {print $2; exit}'
 }
 
