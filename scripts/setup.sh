@@ -12,8 +12,9 @@ TRAVOLK_GAME_PACKAGES=(g++ cmake make libsdl1.2-dev libsdl-image1.2-dev libsdl-t
     libsdl-mixer1.2-dev libgl-dev zlib1g-dev fonts-liberation)
 # to play without a display: a virtual one, keys for it, and the screenshot
 TRAVOLK_HEADLESS_PACKAGES=(xvfb xauth xdotool imagemagick)
-# to test: the sanitizer build's compiler and runtime, the test and benchmark libraries
-TRAVOLK_TEST_PACKAGES=(clang libclang-rt-dev libgtest-dev libbenchmark-dev "${TRAVOLK_HEADLESS_PACKAGES[@]}")
+# to test: the sanitizer build's compiler, runtime and symbolizer, the test and benchmark
+# libraries
+TRAVOLK_TEST_PACKAGES=(clang libclang-rt-dev llvm libgtest-dev libbenchmark-dev "${TRAVOLK_HEADLESS_PACKAGES[@]}")
 
 # The virtual display of the headless runs and the tests. Without -noreset the server resets
 # whenever its last client leaves, and a client connecting meanwhile is refused.
