@@ -53,5 +53,8 @@ void Audio::FreeSounds() {
 void Audio::Close() {
     FreeSounds();
     Log::Line("Closing SDL_mixer");
+    // SDL_mixer 1.2 frees its sound-font paths on quit without forgetting them, so a second
+    // start and quit in one process would free them twice; forgetting them first is safe
+    Mix_SetSoundFonts(nullptr);
     Mix_Quit();
 }

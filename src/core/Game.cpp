@@ -108,11 +108,15 @@ void Game::ReplaceState() {
 void Game::Close() {
     Log::Line("Shutting down game");
     delete _state;
+    _state = nullptr;
     Audio::Close();
     Graphics::UnloadGraphics();
     delete _keyboard;
+    _keyboard = nullptr;
     delete _render;
+    _render = nullptr;
     delete _window;
+    _window = nullptr;
 }
 
 void Game::AddObject(Entity* entity) {

@@ -12,6 +12,7 @@
 std::map<GFX, Texture*> Graphics::_gfx;
 Texture* Graphics::_fonts[FONT_COUNT * GLYPHS_PER_FONT] = {};
 std::map<Texture*, Graphics::Pixels> Graphics::_pixels;
+std::vector<Texture*> Graphics::_replaced;
 bool Graphics::_loaded = false;
 
 static const char* const PICTURE_FILES[] = {"bit.png", "zop.png", "map4.png", "unicorn.png"};
@@ -129,12 +130,7 @@ bool Graphics::LoadGraphics() {
 // Loads all four pictures, whatever fails, then reports the first identifier without one.
 bool Graphics::LoadPictures() {
     for (int id = GFX_BIT; id <= GFX_ENEMY; ++id) {
-        const GFX gfx = static_cast<GFX>(id);
-        Texture* previous = _gfx[gfx];
-        if (previous) {
-            DeleteTexture(previous);
-        }
-        _gfx[gfx] = CreateTexture(LoadImage(PICTURE_FILES[id]), 1);
+        Replace(_gfx[static_cast<GFX>(id)], CreateTexture(LoadImage(PICTURE_FILES[id]), 1));
     }
     for (const auto& entry : _gfx) {
         if (!entry.second) {
@@ -145,8 +141,18 @@ bool Graphics::LoadPictures() {
     return true;
 }
 
+// An entity made before a second load still holds the record it replaces, so the old
+// record stays valid, texture and all, until UnloadGraphics.
+void Graphics::Replace(Texture*& slot, Texture* texture) {
+    if (slot) {
+        _replaced.push_back(slot);
+    }
+    slot = texture;
+}
+
 Texture* Graphics::GetTexture(GFX id) {
-    return _gfx[id];
+    const auto entry = _gfx.find(id);
+    return entry == _gfx.end() ? nullptr : entry->second;
 }
 
 void Graphics::UnloadGraphics() {
@@ -156,6 +162,10 @@ void Graphics::UnloadGraphics() {
         DeleteTexture(entry.second);
     }
     _gfx.clear();
+    for (Texture* texture : _replaced) {
+        DeleteTexture(texture);
+    }
+    _replaced.clear();
     Log::Line("Deleting font textures");
     for (Texture*& glyph : _fonts) {
         DeleteTexture(glyph);
@@ -197,8 +207,7 @@ void Graphics::LoadFontTextures(Font font, TTF_Font* ttf) {
             continue;
         }
         Texture*& slot = _fonts[font * GLYPHS_PER_FONT + c];
-        DeleteTexture(slot);
-        slot = CreateTexture(surface, 1);
+        Replace(slot, CreateTexture(surface, 1));
         if (!slot) {
             Log::Line("Error: Could not load letter " + std::to_string(c));
         }

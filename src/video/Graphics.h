@@ -47,9 +47,11 @@ private:
     static bool LoadPictures();
     static SDL_Surface* EnlargeToPowerOfTwo(SDL_Surface* image, int width, int height);
     static void Upload(Texture* texture, const Pixels& pixels);
+    static void Replace(Texture*& slot, Texture* texture);
 
     static std::map<GFX, Texture*> _gfx;                  // owned; null where a picture is missing
     static Texture* _fonts[FONT_COUNT * GLYPHS_PER_FONT]; // owned; null where a glyph is missing
     static std::map<Texture*, Pixels> _pixels;
+    static std::vector<Texture*> _replaced; // owned: records a later load replaced
     static bool _loaded;
 };

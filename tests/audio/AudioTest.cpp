@@ -1,11 +1,10 @@
 #include "audio/Audio.h"
 
 #include "support/LogCapture.h"
+#include "support/ScopedEnv.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
-
-#include <cstdlib>
 
 using Lines = std::vector<std::string>;
 
@@ -18,7 +17,7 @@ TEST(Audio, CloseWritesItsLinesAlthoughNeverOpened) {
 TEST(Audio, WithoutADeviceFallsBackToSilence) {
     // SDL starts without its audio part (not every SDL 1.2 starts it without a device);
     // the mixer then fails to open the device itself
-    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    ScopedEnv driver("SDL_AUDIODRIVER", "no-such-driver");
     ASSERT_EQ(SDL_Init(SDL_INIT_NOPARACHUTE), 0);
     LogCapture log;
     EXPECT_FALSE(Audio::Init());
@@ -36,7 +35,7 @@ TEST(Audio, WithoutADeviceFallsBackToSilence) {
 }
 
 TEST(Audio, OpensTheDummyDevice) {
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    ScopedEnv driver("SDL_AUDIODRIVER", "dummy");
     ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO | SDL_INIT_NOPARACHUTE), 0);
     LogCapture log;
     const bool opened = Audio::Init();

@@ -4,13 +4,12 @@
 #include "support/LogCapture.h"
 #include "support/Pictures.h"
 #include "support/Pixels.h"
+#include "support/ScopedEnv.h"
 #include "support/Sprite.h"
 
 #include <SDL.h>
 #include <SDL_opengl.h>
 #include <gtest/gtest.h>
-
-#include <cstdlib>
 
 using Lines = std::vector<std::string>;
 
@@ -38,7 +37,7 @@ TEST(Window, SizeBeforeAndAfterInit) {
 }
 
 TEST(Window, WithoutADisplayInitFailsCleanlyAndStillShutsDown) {
-    unsetenv("DISPLAY");
+    ScopedEnv display("DISPLAY", nullptr);
     LogCapture log;
     {
         Window window;
@@ -53,7 +52,7 @@ TEST(Window, WithoutADisplayInitFailsCleanlyAndStillShutsDown) {
 }
 
 TEST(Window, AUsersVideoDriverChoiceIsKept) {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    ScopedEnv driver("SDL_VIDEODRIVER", "dummy");
     LogCapture log;
     Window window;
     // SDL's dummy driver cannot make an OpenGL window: the failure is its own, not X11's
