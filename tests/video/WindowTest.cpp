@@ -48,7 +48,8 @@ TEST(Window, WithoutADisplayInitFailsCleanlyAndStillShutsDown) {
     ASSERT_EQ(lines.size(), 4u) << log.Text();
     EXPECT_EQ(lines[0].rfind("Error: Failed to initialize SDL (", 0), 0u) << lines[0];
     EXPECT_EQ(lines[0].back(), ')');
-    EXPECT_EQ(Lines(lines.begin() + 1, lines.end()), (Lines{"Closing SDL_image", "Closing SDL_ttf", "Closing SDL"}));
+    EXPECT_EQ(Lines(lines.begin() + 1, lines.end()),
+              (Lines{"Closing SDL_image", "Closing SDL_ttf", "Closing SDL"}));
 }
 
 TEST(Window, AUsersVideoDriverChoiceIsKept) {
