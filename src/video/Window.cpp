@@ -24,6 +24,14 @@ static void PreferX11Driver() {
 #endif
 }
 
+// The window's class (X11 WM_CLASS) is how a desktop matches the window to the game's
+// desktop entry and icon; without it SDL names the class after the executable file.
+static void NameWindowClass() {
+#if defined(__unix__) && !defined(__APPLE__)
+    setenv("SDL_VIDEO_X11_WMCLASS", "travolk", 0);
+#endif
+}
+
 Window::Window()
     : _width(448), _height(496), _desktopWidth(0), _desktopHeight(0), _windowedWidth(448),
       _windowedHeight(496), _flags(0), _fullscreen(false) {}
@@ -39,6 +47,7 @@ Window::~Window() {
 
 bool Window::Init() {
     PreferX11Driver();
+    NameWindowClass();
     if (SDL_Init(SDL_INIT_EVERYTHING) == -1) {
         Log::SdlError("Failed to initialize SDL");
         return false;

@@ -1,20 +1,40 @@
 // travolk_assets SOURCE_DIR OUTPUT_DIR: makes the game's pictures from their text sources,
 // tools/art/*.txt and res/txt/map, into OUTPUT_DIR (res/gfx of the repository when
 // committing new pictures).
+// travolk_assets --icon SOURCE_DIR SIZE OUTPUT_FILE: makes the desktop icon of that size.
+#include "Icon.h"
 #include "MazePicture.h"
 #include "PixelArt.h"
 #include "PngWriter.h"
 
+#include <cstdlib>
 #include <iostream>
 
-static bool MakeSprite(const std::string& source, const std::string& name, const std::string& output) {
-    Image image;
+static bool ReadSprite(const std::string& source, const std::string& name, Image& image) {
     std::string error;
     if (!PixelArt::Read(source + "/tools/art/" + name + ".txt", image, error)) {
         std::cerr << error << std::endl;
         return false;
     }
-    return PngWriter::Write(image, output + "/" + name + ".png");
+    return true;
+}
+
+static bool MakeSprite(const std::string& source, const std::string& name, const std::string& output) {
+    Image image;
+    return ReadSprite(source, name, image) && PngWriter::Write(image, output + "/" + name + ".png");
+}
+
+static int MakeIcon(const std::string& source, const std::string& size, const std::string& output) {
+    Image player;
+    if (!ReadSprite(source, "zop", player)) {
+        return 1;
+    }
+    const int pixels = std::atoi(size.c_str());
+    if (pixels < 16 || pixels > 1024) {
+        std::cerr << "icon size " << size << " is not between 16 and 1024" << std::endl;
+        return 2;
+    }
+    return PngWriter::Write(Icon::Draw(player, pixels), output) ? 0 : 1;
 }
 
 static bool MakeMaze(const std::string& source, const std::string& output) {
@@ -28,8 +48,13 @@ static bool MakeMaze(const std::string& source, const std::string& output) {
 }
 
 int main(int argc, char** argv) {
+    if (argc == 5 && std::string(argv[1]) == "--icon") {
+        return MakeIcon(argv[2], argv[3], argv[4]);
+    }
     if (argc != 3) {
-        std::cerr << "usage: travolk_assets SOURCE_DIR OUTPUT_DIR" << std::endl;
+        std::cerr << "usage: travolk_assets SOURCE_DIR OUTPUT_DIR\n"
+                     "       travolk_assets --icon SOURCE_DIR SIZE OUTPUT_FILE"
+                  << std::endl;
         return 2;
     }
     const std::string source = argv[1];

@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# scripts/package.sh [--no-lintian]: builds the Debian package in build-package/ (Release,
+# installed under /usr) and checks it: lintian, desktop-file-validate and appstreamcli on
+# what it holds; then installs it with apt, asks the installed command for its version and
+# help without a display, plays it from / in a virtual display until the maze shows, ends
+# it, purges the package and checks that nothing of it is left. Installs what it needs.
+set -euo pipefail
+source "$(dirname "$0")/setup.sh"
+lintian=1
+[ "${1:-}" = "--no-lintian" ] && lintian=0
+
+checks=(desktop-file-utils appstream dpkg-dev file)
+[ "$lintian" = 1 ] && checks+=(lintian)
+travolk_install_packages "${TRAVOLK_GAME_PACKAGES[@]}" "${TRAVOLK_HEADLESS_PACKAGES[@]}" "${checks[@]}"
+
+build="$TRAVOLK_ROOT/build-package"
+# built with Debian's hardening flags, as Debian's own packages are
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+CXXFLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" LDFLAGS="$(dpkg-buildflags --get LDFLAGS)" \
+    cmake -S "$TRAVOLK_ROOT" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$build" -j "$(nproc)" --target travolk_installed travolk_desktop_files >/dev/null
+rm -f "$build"/travolk_*.deb
+(cd "$build" && cpack -G DEB >/dev/null)
+deb=$(ls "$build"/travolk_*.deb)
+work=$(mktemp -d /tmp/travolk-package-XXXXXX)
+trap 'rm -rf "$work"' EXIT
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+
+echo "Package: $deb ($(du -k "$deb" | cut -f1) KiB)"
+dpkg-deb -f "$deb" Depends
+if [ "$lintian" = 1 ]; then
+    lintian --fail-on error,warning "$deb" || fail "lintian"
+fi
+dpkg-deb -x "$deb" "$work/root"
+desktop-file-validate "$work"/root/usr/share/applications/*.desktop || fail "desktop-file-validate"
+appstreamcli validate --no-net "$work"/root/usr/share/metainfo/*.metainfo.xml >/dev/null || fail "appstreamcli"
+
+DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null || fail "apt-get install"
+# where Debian's players find games; root's own path lacks it
+export PATH="$PATH:/usr/games"
+[ "$(env -u DISPLAY travolk --version)" = "travolk $(dpkg-deb -f "$deb" Version)" ] || fail "--version"
+env -u DISPLAY travolk --help | grep -q -- --datadir || fail "--help"
+status=0
+env -u DISPLAY travolk --no-such-option 2>/dev/null || status=$?
+[ "$status" = 2 ] || fail "an unknown option gave $status"
+
+# played from /, as a player starts it from the menu
+"${TRAVOLK_XVFB[@]}" bash -c "
+    source '$TRAVOLK_ROOT/scripts/xkeys.sh'
+    cd / && travolk >'$work/out.log' 2>&1 &
+    window=\$(travolk_find_window) || exit 1
+    sleep 1
+    import -window \"\$window\" '$work/shot.png'
+    travolk_key \"\$window\" Escape
+    wait \$!
+" || fail "the installed game did not play from /"
+grep -qx "Game initialization successful" "$work/out.log" || fail "no successful start: $(head -n 3 "$work/out.log")"
+[ "$(convert "$work/shot.png" -format '%[hex:p{15,20}]' info:)" = 5070FF ] || fail "no maze in the window"
+
+installed=$(dpkg -L travolk)
+DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq travolk >/dev/null || fail "apt-get purge"
+! dpkg -s travolk >/dev/null 2>&1 || fail "still installed after the purge"
+while read -r path; do
+    case "$path" in /usr/share/doc | /usr/share/man | /usr/share/man/man6 | /usr/games | /usr | /usr/share | /. | /usr/share/applications | /usr/share/metainfo | /usr/share/icons* | /usr/share/games) continue ;; esac
+    [ ! -e "$path" ] && [ ! -L "$path" ] || fail "left after the purge: $path"
+done <<<"$installed"
+echo "PASS: the package builds, validates, installs, plays from / and purges clean"

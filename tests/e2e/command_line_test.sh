@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# The command line, read before SDL starts and so without a display: help, version,
+# mistakes; then --datadir runs the game from elsewhere, in a window of the game's class.
+source "$(dirname "$0")/lib.sh" "$1"
+make_run_folder
+cd "$WORK"
+nodisplay() { env -u DISPLAY ./travolk "$@" >stdout.txt 2>stderr.txt; }
+
+nodisplay --help || fail "--help exit $?"
+grep -q -- "--datadir DIR" stdout.txt && [ ! -s stderr.txt ] || fail "--help output"
+nodisplay --version || fail "--version exit $?"
+[[ "$(cat stdout.txt)" =~ ^travolk\ [0-9]+\.[0-9]+\.[0-9]+$ ]] || fail "version line: $(cat stdout.txt)"
+
+# mistake -> exit 2, nothing on standard output
+while IFS='|' read -r args what; do
+    status=0
+    nodisplay $args || status=$?
+    [ "$status" = 2 ] && [ ! -s stdout.txt ] || fail "$args: exit $status"
+    grep -q -- "$what" stderr.txt || fail "$args: no '$what' in $(cat stderr.txt)"
+done <<'CASES'
+--fly|Usage: travolk
+--datadir|Usage: travolk
+--datadir /no/such/folder|Error: Could not enter the data folder /no/such/folder (
+CASES
+[ "$(wc -l <stderr.txt)" = 1 ] || fail "more than one line for a data folder that cannot be entered"
+
+# played from /, with the run folder given
+cp travolk /tmp/travolk-e2e-bin.$$
+(cd / && exec "/tmp/travolk-e2e-bin.$$" --datadir "$WORK" >"$WORK/out.log" 2>"$WORK/err.log") &
+GAME=$!
+WINDOW=$(travolk_find_window) || fail "the window did not open"
+xdotool search --class '^travolk$' | grep -qx "$WINDOW" || fail "the window's class is not travolk"
+travolk_key "$WINDOW" Escape
+wait_exit 10 || fail "exit code $?"
+rm -f "/tmp/travolk-e2e-bin.$$"
+grep -a -qx "Game initialization successful" out.log || fail "no successful start"
+echo "PASS"
