@@ -41,18 +41,23 @@ void Player::Update() {
     Move();
 }
 
-// The first held key wins; with none held the player keeps its last direction.
+// The first held direction wins (up, down, left, right); with none held the player keeps
+// its last direction. Each direction has its letter and its arrow key.
 void Player::Steer() {
     const float speed = static_cast<float>(_speed);
-    if (_keyboard->IsPressed(SDLK_w)) {
+    if (Held(SDLK_w, SDLK_UP)) {
         _vel = Vector{0, -speed, 0};
-    } else if (_keyboard->IsPressed(SDLK_s)) {
+    } else if (Held(SDLK_s, SDLK_DOWN)) {
         _vel = Vector{0, speed, 0};
-    } else if (_keyboard->IsPressed(SDLK_a)) {
+    } else if (Held(SDLK_a, SDLK_LEFT)) {
         _vel = Vector{-speed, 0, 0};
-    } else if (_keyboard->IsPressed(SDLK_d)) {
+    } else if (Held(SDLK_d, SDLK_RIGHT)) {
         _vel = Vector{speed, 0, 0};
     }
+}
+
+bool Player::Held(char letter, int arrow) const {
+    return _keyboard->IsPressed(letter) || _keyboard->IsDown(arrow);
 }
 
 void Player::Flicker() {

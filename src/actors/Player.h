@@ -31,6 +31,7 @@ public:
 
 private:
     void Steer();
+    bool Held(char letter, int arrow) const;
     void Flicker();
 
     static Player* _player; // the registered player

@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "video/WindowSettings.h"
+
 #include <iostream>
 #include <string>
 
@@ -9,6 +11,8 @@ void CommandLine::PrintUsage(std::ostream& out) {
            "p pauses, Escape quits. Progress and errors go to standard output.\n"
            "\n"
            "  --datadir DIR  run in DIR, the folder that holds res/\n"
+           "  --scale N      open the window N times the maze's size (1 to 8)\n"
+           "  --fullscreen   start in fullscreen (F11 or Alt+Enter switches)\n"
            "  --help         show this help and exit\n"
            "  --version      show the version and exit\n";
 }
@@ -28,7 +32,21 @@ int CommandLine::Parse(int argc, char** argv, Options& options) {
             options.dataDir = argv[++i];
             continue;
         }
-        std::cerr << "travolk: " << (option == "--datadir" ? "--datadir needs a folder" : "unknown option " + option)
+        if (option == "--fullscreen") {
+            options.fullscreen = true;
+            continue;
+        }
+        if (option == "--scale") {
+            options.scale = i + 1 < argc ? WindowSettings::ParseScale(argv[++i]) : 0;
+            if (options.scale == 0) {
+                std::cerr << "Error: --scale needs a whole number from 1 to " << WindowSettings::MAX_SCALE
+                          << std::endl;
+                return 2;
+            }
+            continue;
+        }
+        std::cerr << "travolk: "
+                  << (option == "--datadir" ? "--datadir needs a folder" : "unknown option " + option)
                   << "\n";
         PrintUsage(std::cerr);
         return 2;

@@ -26,18 +26,18 @@ Game::StateFactory Game::_stateFactory = Game::MakeMainState;
 
 static const uint32_t FRAME_MS = 16;
 
-void Game::Initialize() {
+void Game::Initialize(const WindowSettings& settings) {
     _run = true;
     _restart = false;
     _fps = 0;
     srand(static_cast<unsigned>(time(nullptr)));
 
-    _window = new Window();
+    _window = new Window(settings);
     if (!_window->Init()) {
         _run = false;
     }
     _render = new Render();
-    if (!_render->Init()) {
+    if (!_render->Init(_window->GetWidth(), _window->GetHeight())) {
         _run = false;
     }
     if (!Graphics::LoadGraphics()) {
@@ -51,6 +51,13 @@ void Game::Initialize() {
         _run = false;
     }
     Log::Line(_run ? "Game initialization successful" : "Game initialization failed");
+    if (_run && settings.fullscreen) {
+        _window->ToggleFullscreen();
+    }
+}
+
+WindowSettings Game::GetWindowSettings() {
+    return _window ? _window->GetSettings() : WindowSettings();
 }
 
 void Game::Run() {
@@ -73,12 +80,17 @@ void Game::RunFrame() {
     }
 }
 
+// A key-down event is the press edge itself; the window changes once the queue is empty.
 void Game::ReadEvents() {
+    bool toggleFullscreen = false;
+    int resizeWidth = 0;
+    int resizeHeight = 0;
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         switch (event.type) {
         case SDL_KEYDOWN:
             _keyboard->KeyPress(event.key.keysym.sym);
+            toggleFullscreen = toggleFullscreen || IsFullscreenKey(event.key.keysym);
             break;
         case SDL_KEYUP:
             _keyboard->KeyRelease(event.key.keysym.sym);
@@ -86,10 +98,24 @@ void Game::ReadEvents() {
         case SDL_QUIT:
             _run = false;
             break;
+        case SDL_VIDEORESIZE:
+            resizeWidth = event.resize.w;
+            resizeHeight = event.resize.h;
+            break;
         default:
             break;
         }
     }
+    if (toggleFullscreen) {
+        _window->ToggleFullscreen();
+    } else if (resizeWidth > 0 && resizeHeight > 0) {
+        _window->Resize(resizeWidth, resizeHeight);
+    }
+}
+
+// F11, or Enter with Alt held
+bool Game::IsFullscreenKey(const SDL_keysym& key) {
+    return key.sym == SDLK_F11 || (key.sym == SDLK_RETURN && (key.mod & KMOD_ALT));
 }
 
 void Game::WaitForFrameEnd() {

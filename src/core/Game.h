@@ -1,7 +1,9 @@
 #pragma once
 
 #include "core/Timer.h"
+#include "video/WindowSettings.h"
 
+struct SDL_keysym;
 class Entity;
 class GameObject;
 class GameState;
@@ -16,13 +18,15 @@ public:
     using StateFactory = GameState* (*)(const Keyboard* keyboard, Render* render, Window* window);
 
     // lifecycle
-    static void Initialize();
+    static void Initialize(const WindowSettings& settings = WindowSettings());
     static void Run();
     static void Close();
     // one pass of the frame loop; Run repeats it while the run flag is set
     static void RunFrame();
 
     static float GetFPS() { return _fps; }
+    // the window's state to remember, before Close
+    static WindowSettings GetWindowSettings();
     static bool IsRunning() { return _run; }
 
     // the door to the current state
@@ -41,6 +45,7 @@ private:
     Game() {}
 
     static void ReadEvents();
+    static bool IsFullscreenKey(const SDL_keysym& key);
     static void WaitForFrameEnd();
     static void ReplaceState();
     static GameState* MakeMainState(const Keyboard* keyboard, Render* render, Window* window);

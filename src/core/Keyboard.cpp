@@ -23,6 +23,10 @@ bool Keyboard::IsPressed(char key) const {
     return key >= 0 && Entry(key);
 }
 
+bool Keyboard::IsDown(int key) const {
+    return key >= 0 && key < KEY_COUNT && Entry(key);
+}
+
 bool Keyboard::IsReleased(char key) const {
     return !IsPressed(key);
 }

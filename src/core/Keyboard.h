@@ -16,6 +16,8 @@ public:
     // reading: a char reaches the ASCII symbols only; bytes above 127 read as up
     bool IsPressed(char key) const;
     bool IsReleased(char key) const;
+    // any symbol of the table, such as the arrow keys; symbols outside it read as up
+    bool IsDown(int key) const;
     bool Shift() const;
     bool Ctrl() const;
     bool Alt() const;

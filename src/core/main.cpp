@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/DataFolder.h"
 #include "app/ProcessSetup.h"
+#include "app/SettingsFile.h"
 #include "core/Game.h"
 
 // The installed game runs in its installed data folder unless told otherwise; the game
@@ -11,6 +12,16 @@ static std::string DefaultDataFolder() {
 #else
     return "";
 #endif
+}
+
+// the remembered choices, with the command line's for this run
+static WindowSettings ChooseWindowSettings(const WindowSettings& remembered, const Options& options) {
+    WindowSettings settings = remembered;
+    if (options.scale != 0) {
+        settings.scale = options.scale;
+    }
+    settings.fullscreen = settings.fullscreen || options.fullscreen;
+    return settings;
 }
 
 int main(int argc, char** argv) {
@@ -24,8 +35,18 @@ int main(int argc, char** argv) {
     if (!DataFolder::Enter(options.dataDir)) {
         return 2;
     }
-    Game::Initialize();
+    const std::string settingsPath = SettingsFile::Path();
+    const WindowSettings remembered = SettingsFile::Load(settingsPath);
+
+    Game::Initialize(ChooseWindowSettings(remembered, options));
+    const bool started = Game::IsRunning();
     Game::Run();
+    const WindowSettings last = Game::GetWindowSettings();
     Game::Close();
+
+    // a game that never started changed nothing worth remembering
+    if (started && (last.scale != remembered.scale || last.fullscreen != remembered.fullscreen)) {
+        SettingsFile::Save(settingsPath, last);
+    }
     return 0;
 }

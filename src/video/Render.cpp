@@ -2,6 +2,8 @@
 
 #include "actors/Entity.h"
 #include "core/Log.h"
+#include "video/FrameScaler.h"
+#include "video/PlayArea.h"
 #include "video/Texture.h"
 
 #include <SDL.h>
@@ -9,29 +11,19 @@
 
 #include <string>
 
-static const double SCREEN_WIDTH = 448;
-static const double SCREEN_HEIGHT = 496;
+Render::~Render() {
+    FrameScaler::Release();
+}
 
-bool Render::Init() {
-    glEnable(GL_TEXTURE_2D);
-    glEnable(GL_BLEND);
-    // a new context's projection is the identity already
-    glMatrixMode(GL_PROJECTION);
-    glOrtho(0, SCREEN_WIDTH, SCREEN_HEIGHT, 0, -1, 1);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glDisable(GL_DEPTH_TEST);
-    glClearColor(0, 0, 0, 0);
-    glMatrixMode(GL_MODELVIEW);
+bool Render::Init(int windowWidth, int windowHeight) {
+    SetRenderState();
+    FrameScaler::Lay(windowWidth, windowHeight);
     return true;
 }
 
 void Render::SetViewport(int width, int height) {
     Log::Line("Changing viewport dimensions: " + std::to_string(width) + ", " + std::to_string(height));
-    glViewport(0, 0, width, height);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    // one unit per pixel: the scene keeps its size in the top-left corner of a larger window
-    glOrtho(0, width, height, 0, -1, 1);
+    FrameScaler::Lay(width, height);
     SetRenderState();
 }
 
@@ -87,6 +79,7 @@ void Render::Draw(const Entity* entity, const Transform* view) {
 }
 
 void Render::Refresh() {
+    FrameScaler::Present();
     SDL_GL_SwapBuffers();
     glClear(GL_COLOR_BUFFER_BIT);
 }

@@ -2,6 +2,8 @@
 
 #include "core/Log.h"
 #include "video/Graphics.h"
+#include "video/Layout.h"
+#include "video/PlayArea.h"
 #include "video/Render.h"
 #include "video/VideoPlatform.h"
 
@@ -9,6 +11,7 @@
 #include <SDL_image.h>
 #include <SDL_ttf.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 static const uint32_t WINDOWED_FLAGS =
@@ -32,9 +35,18 @@ static void NameWindowClass() {
 #endif
 }
 
-Window::Window()
-    : _width(448), _height(496), _desktopWidth(0), _desktopHeight(0), _windowedWidth(448),
-      _windowedHeight(496), _flags(0), _fullscreen(false) {}
+// The game brings its frame to any window size itself. sdl12-compat would otherwise draw
+// OpenGL into a picture of its own and scale that to the window, which changes the colours
+// of blended pixels that the game copies; classic SDL 1.2 ignores the variable.
+static void KeepScalingToTheGame() {
+#if defined(__unix__) && !defined(__APPLE__)
+    setenv("SDL12COMPAT_OPENGL_SCALING", "0", 0);
+#endif
+}
+
+Window::Window(const WindowSettings& settings)
+    : _width(PlayArea::WIDTH * settings.scale), _height(PlayArea::HEIGHT * settings.scale), _desktopWidth(0),
+      _desktopHeight(0), _windowedWidth(_width), _windowedHeight(_height), _flags(0), _fullscreen(false) {}
 
 Window::~Window() {
     Log::Line("Closing SDL_image");
@@ -48,6 +60,7 @@ Window::~Window() {
 bool Window::Init() {
     PreferX11Driver();
     NameWindowClass();
+    KeepScalingToTheGame();
     if (SDL_Init(SDL_INIT_EVERYTHING) == -1) {
         Log::SdlError("Failed to initialize SDL");
         return false;
@@ -60,13 +73,7 @@ bool Window::Init() {
         Log::SdlError("Failed to load SDL_image");
         return false;
     }
-    const SDL_VideoInfo* info = SDL_GetVideoInfo();
-    _desktopWidth = info->current_w;
-    _desktopHeight = info->current_h;
-    _flags = info->blit_hw ? (WINDOWED_FLAGS | SDL_HWACCEL) : WINDOWED_FLAGS;
-    if (info->wm_available) {
-        SDL_WM_SetCaption("Travolk", nullptr);
-    }
+    ReadVideoInfo();
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     if (!SDL_SetVideoMode(_width, _height, 32, _flags)) {
@@ -74,6 +81,22 @@ bool Window::Init() {
         return false;
     }
     return true;
+}
+
+// SDL may have no video information to give (sdl12-compat, started again in one process
+// with its dummy driver); the window is then asked for without it, and setting the mode
+// says what fails.
+void Window::ReadVideoInfo() {
+    const SDL_VideoInfo* info = SDL_GetVideoInfo();
+    _flags = info && info->blit_hw ? (WINDOWED_FLAGS | SDL_HWACCEL) : WINDOWED_FLAGS;
+    if (!info) {
+        return;
+    }
+    _desktopWidth = info->current_w;
+    _desktopHeight = info->current_h;
+    if (info->wm_available) {
+        SDL_WM_SetCaption("Travolk", nullptr);
+    }
 }
 
 void Window::ToggleFullscreen() {
@@ -86,12 +109,40 @@ void Window::ToggleFullscreen() {
         Log::Line("Changing window size: " + std::to_string(_width) + ", " + std::to_string(_height));
     }
     VideoPlatform::QueryWindowManager();
-    // X11 keeps the context across a mode change; another platform may hand out a new one,
-    // which starts without our textures and with default render state.
-    if (VideoPlatform::CurrentContext() != before) {
+    AfterModeChange(before);
+}
+
+void Window::Resize(int width, int height) {
+    if (_fullscreen || (width == _width && height == _height)) {
+        return;
+    }
+    const void* before = VideoPlatform::CurrentContext();
+    SDL_Surface* screen = SDL_SetVideoMode(width, height, 0, _flags);
+    if (!screen) {
+        Log::SdlError("Could not set video mode");
+        return;
+    }
+    _width = _windowedWidth = screen->w;
+    _height = _windowedHeight = screen->h;
+    Log::Line("Changing window size: " + std::to_string(_width) + ", " + std::to_string(_height));
+    AfterModeChange(before);
+}
+
+// X11 keeps the context across a mode change; another platform may hand out a new one,
+// which starts without our textures and with default render state.
+void Window::AfterModeChange(const void* contextBefore) {
+    if (VideoPlatform::CurrentContext() != contextBefore) {
         Graphics::ReloadTextures();
     }
     Render::SetViewport(_width, _height);
+}
+
+WindowSettings Window::GetSettings() const {
+    WindowSettings settings;
+    settings.scale =
+        std::clamp(Layout::Fit(_windowedWidth, _windowedHeight).scale, 1, WindowSettings::MAX_SCALE);
+    settings.fullscreen = _fullscreen;
+    return settings;
 }
 
 bool Window::EnterFullscreen() {

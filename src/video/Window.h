@@ -1,27 +1,35 @@
 #pragma once
 
+#include "video/WindowSettings.h"
+
 #include <cstdint>
 
 // The one application window with its double-buffered OpenGL context. Starts SDL, SDL_ttf
 // and SDL_image, and shuts them down again when destroyed.
 class Window {
 public:
-    Window();
+    explicit Window(const WindowSettings& settings = WindowSettings());
     ~Window();
 
     // lifecycle
     bool Init();
     // switches between the window and a desktop-sized fullscreen mode; textures survive
     void ToggleFullscreen();
+    // follows a window that the player resized; textures survive
+    void Resize(int width, int height);
 
     // size
     bool IsFullscreen() const { return _fullscreen; }
     int GetWidth() const { return _fullscreen ? _desktopWidth : _width; }
     int GetHeight() const { return _fullscreen ? _desktopHeight : _height; }
+    // what to remember: the fullscreen state and the whole scale of the windowed size
+    WindowSettings GetSettings() const;
 
 private:
+    void ReadVideoInfo();
     bool EnterFullscreen();
     bool LeaveFullscreen();
+    void AfterModeChange(const void* contextBefore);
 
     int _width; // of the current video surface
     int _height;

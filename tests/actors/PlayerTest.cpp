@@ -37,6 +37,33 @@ TEST_F(PlayerInLevel, KeysInPriorityWThenSThenAThenD) {
     EXPECT_EQ(ThePlayer()->GetVel().x, -1);
 }
 
+TEST_F(PlayerInLevel, ArrowKeysSteerAsTheLettersWithTheSamePriority) {
+    struct Case {
+        std::vector<int> held;
+        float x, y;
+    };
+    const Case cases[] = {{{SDLK_UP}, 0, -1},
+                          {{SDLK_DOWN}, 0, 1},
+                          {{SDLK_LEFT}, -1, 0},
+                          {{SDLK_RIGHT}, 1, 0},
+                          {{SDLK_RIGHT, SDLK_UP}, 0, -1},
+                          {{SDLK_LEFT, SDLK_DOWN}, 0, 1},
+                          {{SDLK_d, SDLK_LEFT}, -1, 0},
+                          {{SDLK_w, SDLK_DOWN}, 0, -1}};
+    Build<PlayerOnlyState>();
+    for (const Case& c : cases) {
+        for (int key : c.held) {
+            keys.KeyPress(key);
+        }
+        Frames(1);
+        EXPECT_EQ(ThePlayer()->GetVel().x, c.x) << c.held.front();
+        EXPECT_EQ(ThePlayer()->GetVel().y, c.y) << c.held.front();
+        for (int key : c.held) {
+            keys.KeyRelease(key);
+        }
+    }
+}
+
 TEST_F(PlayerInLevel, KeepsGoingAfterTheKeyAndStopsAtAWall) {
     Build<PlayerOnlyState>();
     keys.KeyPress(SDLK_d);

@@ -1,5 +1,7 @@
 #include "video/Render.h"
 
+#include "video/FrameScaler.h"
+
 #include "support/Display.h"
 #include "support/LogCapture.h"
 #include "support/Pictures.h"
@@ -141,16 +143,42 @@ TEST_F(Renderer, RefreshClearsTheNewBackBuffer) {
     EXPECT_EQ(ReadPixel(400, 400), BLACK);
 }
 
-TEST_F(Renderer, LargerViewportKeepsTheSceneTopLeft) {
-    ASSERT_NE(SDL_SetVideoMode(896, 992, 32, SDL_OPENGL | SDL_RESIZABLE), nullptr);
-    LogCapture log;
-    Render::SetViewport(896, 992);
-    EXPECT_EQ(log.Lines(), (std::vector<std::string>{"Changing viewport dimensions: 896, 992"}));
-    render.Refresh(); // the drawable takes its new size at a swap, as in the frame loop
-    Sprite sprite(Make(Pictures::Solid(100, 30, 0xFF0000FF)), Vector{50, 40, 0});
-    render.Draw(&sprite, nullptr);
-    EXPECT_EQ(ReadPixel(0, 25, 992), RED);
-    EXPECT_EQ(ReadPixel(99, 54, 992), RED);
-    EXPECT_EQ(ReadPixel(100, 40, 992), BLACK) << "one unit is still one pixel";
-    EXPECT_EQ(ReadPixel(50, 55, 992), BLACK);
+// A red 100 x 30 picture at (50, 40) in windows of other sizes: enlarged by whole pixels
+// and centred, or shrunk to fit; read back before the swap, once the frame is presented.
+// Each case names the red picture's first and last pixel and two black pixels beside it.
+TEST_F(Renderer, OtherWindowSizesShowTheSceneScaledAndCentred) {
+    struct Point {
+        int x, y;
+    };
+    struct Case {
+        int width, height;
+        Point red[2];
+        Point black[2];
+    };
+    const Case cases[] = {
+        {896, 992, {{0, 50}, {199, 109}}, {{200, 109}, {0, 110}}},      // twice, filling the window
+        {1000, 1100, {{52, 104}, {251, 163}}, {{51, 104}, {251, 103}}}, // twice, centred
+        {1344, 1500, {{0, 81}, {299, 170}}, {{300, 170}, {0, 80}}},     // three times, 6 rows above
+        {224, 300, {{2, 41}, {47, 51}}, {{52, 45}, {20, 36}}},          // halved, 26 rows above
+    };
+    for (const Case& c : cases) {
+        ASSERT_NE(SDL_SetVideoMode(c.width, c.height, 32, SDL_OPENGL | SDL_RESIZABLE), nullptr);
+        LogCapture log;
+        Render::SetViewport(c.width, c.height);
+        EXPECT_EQ(log.Lines(),
+                  (std::vector<std::string>{"Changing viewport dimensions: " + std::to_string(c.width) +
+                                            ", " + std::to_string(c.height)}));
+        render.Refresh(); // the drawable takes its new size at a swap, as in the frame loop
+        Sprite sprite(Make(Pictures::Solid(100, 30, 0xFF0000FF)), Vector{50, 40, 0});
+        render.Draw(&sprite, nullptr);
+        FrameScaler::Present();
+        for (const Point& p : c.red) {
+            EXPECT_EQ(ReadPixel(p.x, p.y, c.height), RED)
+                << c.width << "x" << c.height << " at " << p.x << "," << p.y;
+        }
+        for (const Point& p : c.black) {
+            EXPECT_EQ(ReadPixel(p.x, p.y, c.height), BLACK)
+                << c.width << "x" << c.height << " at " << p.x << "," << p.y;
+        }
+    }
 }
