@@ -17,12 +17,16 @@ while IFS='|' read -r args what; do
     nodisplay $args || status=$?
     [ "$status" = 2 ] && [ ! -s stdout.txt ] || fail "$args: exit $status"
     grep -q -- "$what" stderr.txt || fail "$args: no '$what' in $(cat stderr.txt)"
+    [[ "$what" != Error:* ]] || [ "$(wc -l <stderr.txt)" = 1 ] || fail "$args: more than one line"
 done <<'CASES'
 --fly|Usage: travolk
 --datadir|Usage: travolk
 --datadir /no/such/folder|Error: Could not enter the data folder /no/such/folder (
+--scale 0|Error: --scale needs a whole number from 1 to 8
+--scale 9|Error: --scale needs a whole number from 1 to 8
+--scale two|Error: --scale needs a whole number from 1 to 8
+--scale|Error: --scale needs a whole number from 1 to 8
 CASES
-[ "$(wc -l <stderr.txt)" = 1 ] || fail "more than one line for a data folder that cannot be entered"
 
 # played from /, with the run folder given
 cp travolk /tmp/travolk-e2e-bin.$$

@@ -6,7 +6,7 @@ BUILD=$1
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$E2E_DIR/../../scripts/xkeys.sh"
 WORK=$(mktemp -d /tmp/travolk-e2e-XXXXXX)
-trap 'if [ -n "${GAME:-}" ]; then kill "$GAME" 2>/dev/null || true; fi; rm -rf "$WORK"' EXIT
+trap 'if [ -n "${GAME:-}" ]; then kill "$GAME" 2>/dev/null || true; fi; [ -n "${KEEP_WORK:-}" ] || rm -rf "$WORK"' EXIT
 
 fail() {
     echo "FAIL: $*"
@@ -21,7 +21,7 @@ make_run_folder() {
 }
 
 start_game() {
-    (cd "$WORK" && exec ./travolk >"$WORK/out.log" 2>"$WORK/err.log") &
+    (cd "$WORK" && exec ./travolk "$@" >"$WORK/out.log" 2>"$WORK/err.log") &
     GAME=$!
     WINDOW=$(travolk_find_window) || fail "the window did not open"
 }
@@ -56,3 +56,6 @@ Closing SDL"
 expect_shutdown_last() {
     [ "$(tail -n 12 "$WORK/out.log")" = "$SHUTDOWN" ] || fail "the log does not end with the shutdown lines"
 }
+
+# the remembered settings of the runs of one test stay in its own folder
+export XDG_CONFIG_HOME="$WORK/config"
