@@ -1,4 +1,5 @@
-// frame_pacing [FRAMES] [OUT.csv]: the real frame loop of the shipped level, with the red
+// frame_pacing [FRAMES] [OUT.csv] [--fullscreen]: the real frame loop of the shipped level,
+// in the 448 x 496 window or fullscreen at the desktop's size (the frame enlarged), with the red
 // unicorn roaming and the player steered, timed frame by frame. Prints the frame period's
 // minimum, median, 99th percentile and maximum, the frames longer than 17 ms, the share of
 // frames between 16.0 and 16.9 ms, and the share of each frame spent working rather than
@@ -15,6 +16,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 #include <sstream>
 #include <vector>
@@ -36,7 +38,9 @@ static GameState* MakePacedState(const Keyboard* keyboard, Render* render, Windo
     return new PacedState(keyboard, render, window);
 }
 
-static double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+static double Ms(Clock::duration d) {
+    return std::chrono::duration<double, std::milli>(d).count();
+}
 
 static double Percentile(std::vector<double> values, double p) {
     std::sort(values.begin(), values.end());
@@ -45,10 +49,12 @@ static double Percentile(std::vector<double> values, double p) {
 
 int main(int argc, char** argv) {
     const int frames = argc > 1 ? atoi(argv[1]) : 1000;
+    WindowSettings settings;
+    settings.fullscreen = argc > 3 && strcmp(argv[3], "--fullscreen") == 0;
     std::ostringstream quiet;
     std::streambuf* console = std::cout.rdbuf(quiet.rdbuf());
     Game::SetStateFactory(MakePacedState);
-    Game::Initialize();
+    Game::Initialize(settings);
     SDL_Event key = {};
     key.type = SDL_KEYDOWN;
     key.key.keysym.sym = SDLK_a;
@@ -70,8 +76,10 @@ int main(int argc, char** argv) {
     std::cout.rdbuf(console);
 
     const long late = std::count_if(periods.begin(), periods.end(), [](double p) { return p > 17.0; });
-    const long inBand = std::count_if(periods.begin(), periods.end(), [](double p) { return p >= 16.0 && p < 16.9; });
-    const long nearBand = std::count_if(periods.begin(), periods.end(), [](double p) { return p >= 15.9 && p < 16.9; });
+    const long inBand =
+        std::count_if(periods.begin(), periods.end(), [](double p) { return p >= 16.0 && p < 16.9; });
+    const long nearBand =
+        std::count_if(periods.begin(), periods.end(), [](double p) { return p >= 15.9 && p < 16.9; });
     double workSum = 0, periodSum = 0;
     for (size_t i = 0; i < periods.size(); ++i) {
         workSum += work[i];
@@ -84,7 +92,7 @@ int main(int argc, char** argv) {
            100.0 * inBand / periods.size(), 100.0 * nearBand / periods.size());
     printf("work per frame median %.3f ms, p99 %.3f ms; share of the frame spent working %.1f %%\n",
            Percentile(work, 0.5), Percentile(work, 0.99), 100.0 * workSum / periodSum);
-    if (argc > 2) {
+    if (argc > 2 && strcmp(argv[2], "-") != 0) {
         FILE* out = fopen(argv[2], "w");
         fprintf(out, "frame,period_ms,work_ms\n");
         for (size_t i = 0; i < periods.size(); ++i) {

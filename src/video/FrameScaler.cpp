@@ -16,19 +16,21 @@ void FrameScaler::Lay(int windowWidth, int windowHeight) {
     _windowWidth = windowWidth;
     _windowHeight = windowHeight;
     _layout = Layout::Fit(windowWidth, windowHeight);
-    if (Enlarges()) {
+    if (Copies()) {
         MakeFrameTexture();
     }
     SetSceneViewport();
 }
 
-// The scene's units map onto its place in the window; enlarged, onto the window's top-left
-// 448 x 496 pixels, from where Present copies it. OpenGL counts window rows from the bottom.
+bool FrameScaler::Copies() {
+    return _layout.scale >= 1 && (_windowWidth != PlayArea::WIDTH || _windowHeight != PlayArea::HEIGHT);
+}
+
 void FrameScaler::SetSceneViewport() {
-    if (Enlarges()) {
-        glViewport(0, _windowHeight - PlayArea::HEIGHT, PlayArea::WIDTH, PlayArea::HEIGHT);
+    if (_layout.scale >= 1) {
+        glViewport(0, RowFromBottom(0, PlayArea::HEIGHT), PlayArea::WIDTH, PlayArea::HEIGHT);
     } else {
-        glViewport(_layout.x, _windowHeight - _layout.y - _layout.height, _layout.width, _layout.height);
+        glViewport(_layout.x, RowFromBottom(_layout.y, _layout.height), _layout.width, _layout.height);
     }
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -53,24 +55,29 @@ void FrameScaler::MakeFrameTexture() {
                  GL_UNSIGNED_BYTE, nullptr);
 }
 
+// The rest of the window is still black from the clear after the last swap; where the
+// scene was drawn is cleared again before the copy is drawn in its place.
 void FrameScaler::Present() {
-    if (!Enlarges()) {
+    if (!Copies()) {
         return;
     }
     glBindTexture(GL_TEXTURE_2D, _frame);
-    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, _windowHeight - PlayArea::HEIGHT, PlayArea::WIDTH,
-                        PlayArea::HEIGHT);
+    const int sceneBottom = RowFromBottom(0, PlayArea::HEIGHT);
+    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, sceneBottom, PlayArea::WIDTH, PlayArea::HEIGHT);
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(0, sceneBottom, PlayArea::WIDTH, PlayArea::HEIGHT);
     glClear(GL_COLOR_BUFFER_BIT);
+    glDisable(GL_SCISSOR_TEST);
     DrawEnlarged();
     SetSceneViewport();
 }
 
-// One quad in window pixels; the copied rows run bottom to top, so the picture is flipped.
+// One quad in window pixels counted from the bottom, as the copied rows are.
 void FrameScaler::DrawEnlarged() {
     glViewport(0, 0, _windowWidth, _windowHeight);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    glOrtho(0, _windowWidth, _windowHeight, 0, -1, 1);
+    glOrtho(0, _windowWidth, 0, _windowHeight, -1, 1);
     glMatrixMode(GL_TEXTURE);
     glLoadIdentity();
     glMatrixMode(GL_MODELVIEW);
@@ -78,20 +85,20 @@ void FrameScaler::DrawEnlarged() {
     glDisable(GL_BLEND);
     const float right = static_cast<float>(PlayArea::WIDTH) / FRAME_TEXTURE_SIZE;
     const float top = static_cast<float>(PlayArea::HEIGHT) / FRAME_TEXTURE_SIZE;
-    const float left = static_cast<float>(_layout.x);
-    const float upper = static_cast<float>(_layout.y);
-    const float width = static_cast<float>(_layout.width);
-    const float height = static_cast<float>(_layout.height);
+    const float x0 = static_cast<float>(_layout.x);
+    const float y0 = static_cast<float>(RowFromBottom(_layout.y, _layout.height));
+    const float x1 = x0 + static_cast<float>(_layout.width);
+    const float y1 = y0 + static_cast<float>(_layout.height);
     glBegin(GL_QUADS);
     glColor4f(1, 1, 1, 1);
-    glTexCoord2f(0, top);
-    glVertex2f(left, upper);
-    glTexCoord2f(right, top);
-    glVertex2f(left + width, upper);
-    glTexCoord2f(right, 0);
-    glVertex2f(left + width, upper + height);
     glTexCoord2f(0, 0);
-    glVertex2f(left, upper + height);
+    glVertex2f(x0, y0);
+    glTexCoord2f(right, 0);
+    glVertex2f(x1, y0);
+    glTexCoord2f(right, top);
+    glVertex2f(x1, y1);
+    glTexCoord2f(0, top);
+    glVertex2f(x0, y1);
     glEnd();
     glEnable(GL_BLEND);
 }

@@ -27,10 +27,18 @@ expect_enlarged() {
     [ "$(compare -metric AE big.png crop.png null: 2>&1)" = 0 ] || fail "$1 is not the 1x picture enlarged $4 times at $2,$3"
 }
 press() { travolk_key "$WINDOW" "$1"; sleep 0.5; }
+# waits up to five seconds for the window to take a size
+wait_geometry() {
+    for _ in $(seq 50); do
+        [ "$(geometry)" = "$1" ] && return 0
+        sleep 0.1
+    done
+    fail "the window is $(geometry), not $1"
+}
 
 # --scale 2, then everything on one paused picture
 start_game --scale 2
-[ "$(geometry)" = "896 992 " ] || fail "--scale 2 opened $(geometry)"
+wait_geometry "896 992 "
 press p
 window_shot two
 xdotool windowsize --sync "$WINDOW" 448 496
@@ -39,12 +47,12 @@ window_shot one
 expect_enlarged two 0 0 2
 
 press F11
-[ "$(geometry)" = "1920 1080 " ] || fail "F11 gave $(geometry)"
+wait_geometry "1920 1080 "
 window_shot full
 expect_enlarged full 512 44 2
 [ "$(probe full.png pixel 511 540)" = 000000 ] && [ "$(probe full.png pixel 1408 540)" = 000000 ] || fail "not black around"
 press F11
-[ "$(geometry)" = "448 496 " ] || fail "F11 again gave $(geometry)"
+wait_geometry "448 496 "
 window_shot back
 probe one.png same back.png || fail "the window after fullscreen differs"
 
@@ -52,12 +60,12 @@ xdotool mousemove --window "$WINDOW" 224 248 keydown Alt_L keydown Return
 sleep 0.1
 xdotool keyup Return keyup Alt_L
 sleep 0.5
-[ "$(geometry)" = "1920 1080 " ] || fail "Alt+Enter gave $(geometry)"
+wait_geometry "1920 1080 "
 xdotool mousemove --window "$WINDOW" 224 248 keydown Alt_L keydown Return
 sleep 0.1
 xdotool keyup Return keyup Alt_L
 sleep 0.5
-[ "$(geometry)" = "448 496 " ] || fail "Alt+Enter again gave $(geometry)"
+wait_geometry "448 496 "
 
 xdotool windowsize --sync "$WINDOW" 1000 1100
 sleep 0.5
@@ -70,7 +78,7 @@ wait_exit 10 || fail "exit code $?"
 
 # remembered: the next run opens at scale 2; the arrow keys steer like the letters
 start_game
-[ "$(geometry)" = "896 992 " ] || fail "the remembered scale gave $(geometry)"
+wait_geometry "896 992 "
 window_shot before
 xdotool mousemove --window "$WINDOW" 224 248 keydown Left
 sleep 0.3
@@ -85,6 +93,8 @@ wait_exit 10 || fail "exit code $?"
 # damaged: one line, the defaults, and the file written anew at the end
 printf 'scale=banana\n' >config/travolk/settings
 start_game --fullscreen
+wait_geometry "1920 1080 "
+sleep 0.5
 travolk_key "$WINDOW" Escape
 wait_exit 10 || fail "exit code $?"
 [ "$(head -n 1 out.log)" = "Error: Damaged settings file $WORK/config/travolk/settings, using the defaults" ] || fail "damaged line"
