@@ -64,7 +64,7 @@ TEST_F(TextureStore, RgbSurfaceBecomesAnOpaqueTexture) {
     EXPECT_EQ(texture->tag, 7);
     EXPECT_EQ(TextureWidth(texture), 4);
     EXPECT_EQ(TextureHeight(texture), 8);
-    delete texture;
+    Graphics::DeleteTexture(texture);
 }
 
 TEST_F(TextureStore, RefusesNullAndOtherPixelSizes) {
