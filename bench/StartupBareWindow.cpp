@@ -1,6 +1,7 @@
 // The baseline: a program that only opens the game's window with its OpenGL context and
 // shows one cleared frame. Prints "first frame MS resident KIB".
 #include "support/ProcessStats.h"
+#include "video/PlayArea.h"
 
 #include <SDL.h>
 #include <SDL_opengl.h>
@@ -13,7 +14,7 @@ int main(int, char**) {
     SDL_Init(SDL_INIT_EVERYTHING);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    SDL_SetVideoMode(448, 496, 32, SDL_OPENGL | SDL_RESIZABLE | SDL_HWSURFACE);
+    SDL_SetVideoMode(PlayArea::WIDTH, PlayArea::HEIGHT, 32, SDL_OPENGL | SDL_RESIZABLE | SDL_HWSURFACE);
     glClear(GL_COLOR_BUFFER_BIT);
     SDL_GL_SwapBuffers();
     glFinish();

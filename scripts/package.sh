@@ -18,7 +18,7 @@ build="$TRAVOLK_ROOT/build-package"
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 CXXFLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" LDFLAGS="$(dpkg-buildflags --get LDFLAGS)" \
     cmake -S "$TRAVOLK_ROOT" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$build" -j "$(nproc)" --target travolk_installed travolk_desktop_files >/dev/null
+cmake --build "$build" -j "$(nproc)" --target travolk_installed travolk-maze travolk_desktop_files >/dev/null
 rm -f "$build"/travolk_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
 deb=$(ls "$build"/travolk_*.deb)
@@ -43,6 +43,7 @@ DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null || fail 
 export PATH="$PATH:/usr/games"
 [ "$(env -u DISPLAY travolk --version)" = "travolk $(dpkg-deb -f "$deb" Version)" ] || fail "--version"
 env -u DISPLAY travolk --help | grep -q -- --datadir || fail "--help"
+travolk-maze check /usr/share/games/travolk/res/txt/map || fail "travolk-maze check of the installed maze"
 status=0
 env -u DISPLAY travolk --no-such-option 2>/dev/null || status=$?
 [ "$status" = 2 ] || fail "an unknown option gave $status"

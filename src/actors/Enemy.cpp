@@ -1,20 +1,20 @@
 #include "actors/Enemy.h"
 
 #include "core/Log.h"
+#include "level/Places.h"
 #include "video/Graphics.h"
 
 #include <cstdlib>
 #include <string>
 
 const uint32_t Enemy::_deadTime = 1000;
-const Vector Enemy::_releasePos{226, 186, 0};
 
 Enemy::Enemy(const Vector& pos, const Colour& colour, uint32_t releaseTime)
     : GameObject(pos), _released(false), _dead(false), _startPos(pos), _releaseTimer(),
       _releaseTime(releaseTime), _deadTimer(), _dir(DIR_LEFT) {
     _texture = Graphics::GetTexture(GFX_ENEMY);
-    _width = 10;
-    _height = 10;
+    _width = Places::ACTOR_SIZE;
+    _height = Places::ACTOR_SIZE;
     BuildHitbox();
     _collides = true;
     _type = TYPE_ENEMY;
@@ -84,7 +84,7 @@ void Enemy::RandDir() {
 }
 
 void Enemy::Release() {
-    SetPos(_releasePos);
+    SetPos(Places::RELEASE_POINT);
     _released = true;
     _dead = false;
     _releaseTimer.Stop();

@@ -31,7 +31,6 @@ public:
     int GetDir() const { return _dir; }
 
     static const uint32_t _deadTime; // milliseconds an eaten enemy rests
-    static const Vector _releasePos; // where every enemy enters the maze
 
 private:
     void Hold(Timer& timer, uint32_t limit);

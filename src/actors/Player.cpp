@@ -2,6 +2,7 @@
 
 #include "core/Game.h"
 #include "core/Keyboard.h"
+#include "level/Places.h"
 #include "video/Graphics.h"
 
 #include <SDL.h>
@@ -13,8 +14,8 @@ Player* Player::_player = nullptr;
 Player::Player(const Vector& pos, const Keyboard* keyboard)
     : GameObject(pos), _keyboard(keyboard), _bigTimer(), _speed(1), _big(false), _bigTime(10000) {
     _texture = Graphics::GetTexture(GFX_PLAYER);
-    _width = 10;
-    _height = 10;
+    _width = Places::ACTOR_SIZE;
+    _height = Places::ACTOR_SIZE;
     BuildHitbox();
     _type = TYPE_PLAYER;
     _collides = true;

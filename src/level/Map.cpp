@@ -5,12 +5,11 @@
 #include "actors/Wall.h"
 #include "core/Game.h"
 #include "core/Log.h"
+#include "level/Maze.h"
 #include "video/Graphics.h"
+#include "video/PlayArea.h"
 
 #include <fstream>
-
-static const float SCREEN_WIDTH = 448;
-static const float SCREEN_HEIGHT = 496;
 
 static bool IsLineEnd(int byte) {
     return byte == '\n' || byte == '\r';
@@ -19,8 +18,8 @@ static bool IsLineEnd(int byte) {
 Map::Map(const Vector& pos) : GameObject(pos) {
     _texture = Graphics::GetTexture(GFX_MAP);
     // without its picture the map still spans the screen, so the grid keeps its place
-    _width = _texture ? _texture->width : SCREEN_WIDTH;
-    _height = _texture ? _texture->height : SCREEN_HEIGHT;
+    _width = _texture ? _texture->width : PlayArea::WIDTH;
+    _height = _texture ? _texture->height : PlayArea::HEIGHT;
     _transform->pos.x += _width * 0.5f;
     _transform->pos.y += _height * 0.5f;
 }
@@ -38,8 +37,8 @@ void Map::ReadMap(std::istream& in) {
     const Vector& pos = GetPos();
     const float x0 = (pos.x + 8) - _width * 0.5f;
     const float y0 = (pos.y + 8) - _height * 0.5f;
-    for (int row = 0; row < ROWS; ++row) {
-        const bool error = !ReadRow(in, Vector{x0, y0 + static_cast<float>(CELL * row), 0});
+    for (int row = 0; row < Maze::ROWS; ++row) {
+        const bool error = !ReadRow(in, Vector{x0, y0 + static_cast<float>(Maze::CELL * row), 0});
         // a row end may be followed by any number of line ends: they all count as one
         while (IsLineEnd(in.peek())) {
             in.get();
@@ -59,7 +58,7 @@ void Map::ReadMap(std::istream& in) {
 // Reads the cells of one row, starting at the centre of its first cell. False when it met
 // a byte that is not part of the format.
 bool Map::ReadRow(std::istream& in, const Vector& rowStart) {
-    for (int column = 0; column < COLUMNS; ++column) {
+    for (int column = 0; column < Maze::COLUMNS; ++column) {
         // the end of the file reads as the byte 0xFF, which no cell uses
         const char byte = static_cast<char>(in.get());
         if (IsLineEnd(byte)) {
@@ -70,7 +69,7 @@ bool Map::ReadRow(std::istream& in, const Vector& rowStart) {
             Log::Line(std::string("Error: unexpected character in map file: ") + byte);
             return false;
         }
-        AddCell(byte, Vector{rowStart.x + static_cast<float>(CELL * column), rowStart.y, 0});
+        AddCell(byte, Vector{rowStart.x + static_cast<float>(Maze::CELL * column), rowStart.y, 0});
     }
     return true;
 }

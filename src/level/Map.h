@@ -8,10 +8,6 @@
 // which it hands to the current state. Owns none of them.
 class Map : public GameObject {
 public:
-    static const int ROWS = 31;
-    static const int COLUMNS = 28;
-    static const int CELL = 16; // pixels
-
     // pos is the top-left corner of the picture; the map stores its centre
     explicit Map(const Vector& pos);
     ~Map() override {}

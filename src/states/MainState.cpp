@@ -6,11 +6,10 @@
 #include "core/Keyboard.h"
 #include "core/Log.h"
 #include "level/Map.h"
+#include "level/Places.h"
 #include "video/Render.h"
 
 #include <SDL.h>
-
-static const Vector PLAYER_START{246, 376, 0};
 
 MainState::MainState(const Keyboard* keyboard, Render* render, Window* window)
     : GameState(keyboard, render, window), _paused(false), _levelPlayer(nullptr) {}
@@ -20,7 +19,7 @@ MainState::~MainState() {
 }
 
 bool MainState::Initialize() {
-    _levelPlayer = new Player(PLAYER_START, _keyboard);
+    _levelPlayer = new Player(Places::PLAYER_START, _keyboard);
     BuildMaze();
     AddGameObject(_levelPlayer);
     AddEnemies();
@@ -34,10 +33,10 @@ void MainState::BuildMaze() {
 }
 
 void MainState::AddEnemies() {
-    AddGameObject(new Enemy(Vector{226, 186, 0}, Colour{1, 0, 0, 1}, 0));
-    AddGameObject(new Enemy(Vector{224, 233, 0}, Colour{1, 0.7f, 1, 1}, 5000));
-    AddGameObject(new Enemy(Vector{250, 233, 0}, Colour{0, 1, 1, 1}, 10000));
-    AddGameObject(new Enemy(Vector{198, 233, 0}, Colour{1, 0.7f, 0.3f, 1}, 15000));
+    AddGameObject(new Enemy(Places::RELEASE_POINT, Colour{1, 0, 0, 1}, 0));
+    AddGameObject(new Enemy(Places::PEN[0], Colour{1, 0.7f, 1, 1}, 5000));
+    AddGameObject(new Enemy(Places::PEN[1], Colour{0, 1, 1, 1}, 10000));
+    AddGameObject(new Enemy(Places::PEN[2], Colour{1, 0.7f, 0.3f, 1}, 15000));
 }
 
 void MainState::HandleEvents() {

@@ -1,34 +1,27 @@
-// A bot clears the shipped level, steering only through the key table: steering, turning
-// at corners and eating work together, and every pellet can be reached.
+// A bot clears each level, steering only through the key table: steering, turning at
+// corners and eating work together, and every pellet can be reached.
+#include "level/Maze.h"
 #include "support/Level.h"
+#include "support/TempDir.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
-#include <queue>
 #include <set>
 
 namespace {
 
-struct Cell {
-    int row;
-    int column;
-    bool operator<(const Cell& other) const {
-        return row != other.row ? row < other.row : column < other.column;
-    }
-    bool operator==(const Cell& other) const { return row == other.row && column == other.column; }
-};
-
 class Bot {
 public:
-    explicit Bot(const std::vector<std::string>& maze) : _maze(maze) {}
+    explicit Bot(const Maze& maze) : _maze(maze) {}
 
     // the key to hold this frame, to reach the nearest pellet
     SDLKey Choose(const Vector& pos, const std::set<Cell>& pellets) const {
         const int x = static_cast<int>(pos.x);
         const int y = static_cast<int>(pos.y);
-        const Cell here{y / 16, x / 16};
+        const Cell here = Maze::CellAt(pos.x, pos.y);
         const Cell next = FirstStep(here, pellets);
         if (next == here) {
             // the pellet is in this cell: make for its centre
@@ -57,55 +50,53 @@ public:
     }
 
 private:
-    bool Open(const Cell& cell) const {
-        return cell.row >= 0 && cell.row < 31 && cell.column >= 0 && cell.column < 28 &&
-               _maze[cell.row][cell.column] != 'X';
-    }
-
-    // breadth first to the nearest pellet; the first cell of the way there
+    // the first cell of the shortest way to the nearest pellet
     Cell FirstStep(const Cell& start, const std::set<Cell>& pellets) const {
-        std::map<Cell, Cell> cameFrom{{start, start}};
-        std::queue<Cell> todo;
-        todo.push(start);
-        while (!todo.empty()) {
-            const Cell cell = todo.front();
-            todo.pop();
-            if (pellets.count(cell)) {
-                Cell step = cell;
-                while (!(cameFrom[step] == start) && !(step == start)) {
-                    step = cameFrom[step];
-                }
-                return step;
+        const std::vector<std::vector<int>> distance = _maze.Distances(start);
+        auto steps = [&](const Cell& cell) { return distance[cell.row][cell.column]; };
+        Cell nearest = start;
+        int nearestSteps = -1;
+        for (const Cell& pellet : pellets) {
+            if (steps(pellet) >= 0 && (nearestSteps < 0 || steps(pellet) < nearestSteps)) {
+                nearest = pellet;
+                nearestSteps = steps(pellet);
             }
-            const Cell next[] = {{cell.row - 1, cell.column},
-                                 {cell.row + 1, cell.column},
-                                 {cell.row, cell.column - 1},
-                                 {cell.row, cell.column + 1}};
-            for (const Cell& n : next) {
-                if (Open(n) && !cameFrom.count(n)) {
-                    cameFrom[n] = cell;
-                    todo.push(n);
+        }
+        Cell step = nearest;
+        while (steps(step) > 1) {
+            const Cell back[] = {{step.row - 1, step.column},
+                                 {step.row + 1, step.column},
+                                 {step.row, step.column - 1},
+                                 {step.row, step.column + 1}};
+            for (const Cell& cell : back) {
+                if (_maze.Open(cell) && steps(cell) == steps(step) - 1) {
+                    step = cell;
+                    break;
                 }
             }
         }
-        return start;
+        return step;
     }
 
-    std::vector<std::string> _maze;
+    const Maze& _maze;
 };
 
 } // namespace
 
-using PlayThrough = LevelTest;
+// The shipped maze and the example mazes of mazes/, each cleared by the bot.
+class PlayThrough : public LevelTest, public ::testing::WithParamInterface<const char*> {};
 
-TEST_F(PlayThrough, BotEatsEveryPellet) {
+TEST_P(PlayThrough, BotEatsEveryPellet) {
+    const std::string path = std::string(TRAVOLK_SOURCE_DIR) + "/" + GetParam();
+    std::ifstream file(path, std::ios::binary);
+    std::vector<Maze::Problem> problems;
+    const Maze maze = Maze::Read(file, problems);
+    ASSERT_TRUE(problems.empty()) << path;
+    TempDir dir;
+    dir.CopyRunFolder();
+    std::filesystem::copy_file(path, dir.Path() / "res/txt/map",
+                               std::filesystem::copy_options::overwrite_existing);
     Build<PlayerOnlyState>();
-    std::ifstream file("res/txt/map");
-    std::vector<std::string> maze;
-    for (std::string line; std::getline(file, line);) {
-        maze.push_back(line);
-    }
-    ASSERT_EQ(maze.size(), 31u);
     const Bot bot(maze);
     const int pelletsAtStart = Count(TYPE_BIT) + Count(TYPE_BIGBIT);
     ASSERT_GT(pelletsAtStart, 200);
@@ -115,8 +106,7 @@ TEST_F(PlayThrough, BotEatsEveryPellet) {
         std::set<Cell> pellets;
         for (const GameObject* object : state->GetGameObjects()) {
             if (object->GetType() == TYPE_BIT || object->GetType() == TYPE_BIGBIT) {
-                pellets.insert(Cell{static_cast<int>(object->GetPos().y) / 16,
-                                    static_cast<int>(object->GetPos().x) / 16});
+                pellets.insert(Maze::CellAt(object->GetPos().x, object->GetPos().y));
             }
         }
         if (pellets.empty()) {
@@ -133,3 +123,12 @@ TEST_F(PlayThrough, BotEatsEveryPellet) {
     EXPECT_EQ(Count(TYPE_BIT) + Count(TYPE_BIGBIT), 0) << "after " << frame << " frames";
     RecordProperty("frames", frame);
 }
+
+INSTANTIATE_TEST_SUITE_P(Mazes, PlayThrough,
+                         ::testing::Values("res/txt/map", "mazes/crossroads", "mazes/long-hall"),
+                         [](const ::testing::TestParamInfo<const char*>& info) {
+                             return std::string(info.param == std::string("res/txt/map") ? "shipped"
+                                                : info.param == std::string("mazes/crossroads")
+                                                    ? "crossroads"
+                                                    : "long_hall");
+                         });

@@ -4,6 +4,7 @@
 #include "actors/Player.h"
 #include "core/Game.h"
 #include "core/Keyboard.h"
+#include "level/Places.h"
 #include "states/MainState.h"
 #include "support/Display.h"
 #include "support/FakeClock.h"
@@ -16,7 +17,7 @@ class PlayerOnlyState : public MainState {
 public:
     using MainState::MainState;
     bool Initialize() override {
-        _levelPlayer = new Player(Vector{246, 376, 0}, _keyboard);
+        _levelPlayer = new Player(Places::PLAYER_START, _keyboard);
         BuildMaze();
         AddGameObject(_levelPlayer);
         return true;

@@ -23,7 +23,8 @@ Image Icon::Draw(const Image& sprite, int size) {
     const int top = (size - sprite.height * scale) / 2;
     for (int y = 0; y < sprite.height * scale; ++y) {
         for (int x = 0; x < sprite.width * scale; ++x) {
-            const uint8_t* pixel = &sprite.rgba[(static_cast<size_t>(y / scale) * sprite.width + x / scale) * 4];
+            const uint8_t* pixel =
+                &sprite.rgba[(static_cast<size_t>(y / scale) * sprite.width + x / scale) * 4];
             if (pixel[3] != 0) {
                 icon.Set(left + x, top + y,
                          static_cast<uint32_t>(pixel[0]) << 24 | pixel[1] << 16 | pixel[2] << 8 | pixel[3]);

@@ -9,11 +9,6 @@
 // picture, so the picture and the walls agree pixel for pixel.
 class MazePicture {
 public:
-    static const int CELL = 16;
-    static const int COLUMNS = 28;
-    static const int ROWS = 31;
-
-    static bool Read(const std::string& path, std::vector<std::string>& rows, std::string& error);
     static Image Draw(const std::vector<std::string>& rows);
 
 private:

@@ -6,8 +6,10 @@
 #include "MazePicture.h"
 #include "PixelArt.h"
 #include "PngWriter.h"
+#include "level/Maze.h"
 
 #include <cstdlib>
+#include <fstream>
 #include <iostream>
 
 static bool ReadSprite(const std::string& source, const std::string& name, Image& image) {
@@ -38,13 +40,13 @@ static int MakeIcon(const std::string& source, const std::string& size, const st
 }
 
 static bool MakeMaze(const std::string& source, const std::string& output) {
-    std::vector<std::string> rows;
-    std::string error;
-    if (!MazePicture::Read(source + "/res/txt/map", rows, error)) {
-        std::cerr << error << std::endl;
-        return false;
+    std::ifstream file(source + "/res/txt/map", std::ios::binary);
+    std::vector<Maze::Problem> problems;
+    const Maze maze = Maze::Read(file, problems);
+    for (const Maze::Problem& problem : problems) {
+        std::cerr << source << "/res/txt/map:" << problem.cell.row + 1 << ": " << problem.text << std::endl;
     }
-    return PngWriter::Write(MazePicture::Draw(rows), output + "/map4.png");
+    return problems.empty() && PngWriter::Write(MazePicture::Draw(maze.Rows()), output + "/map4.png");
 }
 
 int main(int argc, char** argv) {
