@@ -99,12 +99,12 @@ TEST(CollisionPass, MoversStartTestsAndBothPartnersAreToldAThenB) {
     Probe* b = new Probe(&journal, "b", Vector{104, 100, 0});
     Probe* still = new Probe(&journal, "still", Vector{96, 100, 0});
     Probe* still2 = new Probe(&journal, "still2", Vector{96, 101, 0});
-    Probe* ghost = new Probe(&journal, "ghost", Vector{100, 100, 0}); // no hitbox
+    Probe* unhittable = new Probe(&journal, "unhittable", Vector{100, 100, 0}); // no hitbox
     a->MakeSolid(true);
     b->MakeSolid(true);
     still->MakeSolid(false);
     still2->MakeSolid(false);
-    for (Probe* probe : {a, b, still, still2, ghost}) {
+    for (Probe* probe : {a, b, still, still2, unhittable}) {
         state.AddGameObject(probe);
     }
     state.CheckCollisions();
