@@ -4,8 +4,10 @@
 #include "core/Keyboard.h"
 #include "level/Map.h"
 #include "states/MainState.h"
+#include "support/Events.h"
 #include "support/FakeClock.h"
-#include "support/TestState.h"
+#include "support/LogCapture.h"
+#include "support/ScratchState.h"
 #include "video/Graphics.h"
 
 #include <SDL.h>
@@ -29,13 +31,9 @@ static GameState* MakeBenchState(const Keyboard* keyboard, Render* render, Windo
     return new BenchState(keyboard, render, window);
 }
 
-static BenchState* Level() { return static_cast<BenchState*>(Game::GetState()); }
-
-// the enemies' log lines are not what is measured
-class NullBuffer : public std::streambuf {
-protected:
-    int overflow(int c) override { return c; }
-};
+static BenchState* Level() {
+    return static_cast<BenchState*>(Game::GetState());
+}
 
 static void BM_CollisionPass(benchmark::State& state) {
     for (auto _ : state) {
@@ -59,19 +57,16 @@ static void BM_WholeFrame(benchmark::State& state) {
 BENCHMARK(BM_WholeFrame)->Unit(benchmark::kMillisecond);
 
 static void BM_LoadMap(benchmark::State& state) {
-    Keyboard keys;
-    std::vector<std::string> journal;
-    GameState* level = Game::GetState();
     for (auto _ : state) {
-        TestState* scratch = new TestState(&keys, nullptr, nullptr, &journal);
-        Game::SetState(scratch);
+        state.PauseTiming();
+        auto* scratch = new ScratchState();
+        state.ResumeTiming();
         Map map(Vector{0, 0, 0});
         map.LoadMap();
         state.PauseTiming();
         delete scratch;
         state.ResumeTiming();
     }
-    Game::SetState(level);
 }
 BENCHMARK(BM_LoadMap)->Unit(benchmark::kMicrosecond);
 
@@ -107,9 +102,8 @@ static void BM_Close(benchmark::State& state) {
 BENCHMARK(BM_Close)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 int main(int argc, char** argv) {
-    NullBuffer null;
     std::ostream console(std::cout.rdbuf());
-    std::cout.rdbuf(&null);
+    LogCapture log; // the game's lines stay out of the report
     FakeClock clock;
     Game::SetStateFactory(MakeBenchState);
     Game::Initialize();
@@ -119,10 +113,7 @@ int main(int argc, char** argv) {
     }
     // every enemy released and roaming, the player on its way
     clock.Advance(16000);
-    SDL_Event key = {};
-    key.type = SDL_KEYDOWN;
-    key.key.keysym.sym = SDLK_a;
-    SDL_PushEvent(&key);
+    PushKey(SDL_KEYDOWN, SDLK_a);
     clock.TickOnEveryRead(1);
     for (int frame = 0; frame < 60; ++frame) {
         Game::RunFrame();
@@ -135,6 +126,5 @@ int main(int argc, char** argv) {
     reporter.SetErrorStream(&console);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     Game::Close();
-    std::cout.rdbuf(console.rdbuf()); // the null buffer ends with main; cout is flushed after
     return 0;
 }

@@ -18,9 +18,10 @@ int main(int, char**) {
     glClear(GL_COLOR_BUFFER_BIT);
     SDL_GL_SwapBuffers();
     glFinish();
-    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    printf("first frame %.1f ms (%.1f ms since exec) resident %ld KiB\n", ms, ProcessStats::MillisecondsSinceStart(),
-           ProcessStats::ResidentKiB());
+    const double ms =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    printf("first frame %.1f ms (%.1f ms since exec) resident %ld KiB\n", ms,
+           ProcessStats::MillisecondsSinceStart(), ProcessStats::ResidentKiB());
     SDL_Quit();
     return 0;
 }

@@ -1,5 +1,6 @@
 // Picture loading on arbitrary bytes: whatever SDL_image makes of them, CreateTexture
 // either refuses the surface or makes a record of its size, and frees the surface.
+#include "support/LogCapture.h"
 #include "video/Graphics.h"
 
 #include <SDL.h>
@@ -7,13 +8,11 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <iostream>
 #include <sstream>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static std::ostringstream quiet;
-    std::cout.rdbuf(quiet.rdbuf());
-    quiet.str("");
+    static LogCapture log; // the loader's lines, kept out of the fuzzer's output
+    log.Clear();
 
     SDL_Surface* surface = IMG_Load_RW(SDL_RWFromConstMem(data, static_cast<int>(size)), 1);
     if (!surface) {
@@ -23,8 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int height = surface->h;
     Texture* texture = Graphics::CreateTexture(surface, 1);
     if (texture) {
-        if (texture->width != width || texture->height != height || !(texture->maxU > 0 && texture->maxU <= 1) ||
-            !(texture->maxV > 0 && texture->maxV <= 1)) {
+        if (texture->width != width || texture->height != height ||
+            !(texture->maxU > 0 && texture->maxU <= 1) || !(texture->maxV > 0 && texture->maxV <= 1)) {
             abort();
         }
         Graphics::DeleteTexture(texture);

@@ -4,8 +4,8 @@
 #include "core/Game.h"
 #include "core/Keyboard.h"
 #include "support/LogCapture.h"
+#include "support/ScratchState.h"
 #include "support/TempDir.h"
-#include "support/TestState.h"
 
 #include <gtest/gtest.h>
 
@@ -68,10 +68,7 @@ struct Loaded {
 static Loaded LoadFrom(const std::function<void(const TempDir&)>& prepare) {
     TempDir dir;
     prepare(dir);
-    Keyboard keys;
-    std::vector<std::string> journal;
-    TestState state(&keys, nullptr, nullptr, &journal);
-    Game::SetState(&state);
+    ScratchState scratch;
     Map map(Vector{0, 0, 0});
     Loaded loaded;
     {
@@ -79,8 +76,7 @@ static Loaded LoadFrom(const std::function<void(const TempDir&)>& prepare) {
         map.LoadMap();
         loaded.log = log.Lines();
     }
-    loaded.objects = Objects(state);
-    Game::SetState(nullptr);
+    loaded.objects = Objects(scratch.State());
     return loaded;
 }
 

@@ -5,7 +5,7 @@
 #include "core/Keyboard.h"
 #include "level/Maze.h"
 #include "support/LogCapture.h"
-#include "support/TestState.h"
+#include "support/ScratchState.h"
 
 #include <SDL_image.h>
 #include <gtest/gtest.h>
@@ -73,21 +73,17 @@ TEST_F(ShippedMaze, PelletsEnoughWithABigOneNearEachCorner) {
 TEST_F(ShippedMaze, LoadsCompletelyWithTheLoadersUsualEnd) {
     const std::filesystem::path old = std::filesystem::current_path();
     std::filesystem::current_path(TRAVOLK_SOURCE_DIR);
-    Keyboard keys;
-    std::vector<std::string> journal;
-    TestState state(&keys, nullptr, nullptr, &journal);
-    Game::SetState(&state);
+    ScratchState scratch;
     Map map(Vector{0, 0, 0});
     LogCapture log;
     map.LoadMap();
-    Game::SetState(nullptr);
     std::filesystem::current_path(old);
     EXPECT_EQ(log.Lines(), (std::vector<std::string>{"EOF reached", "Error!"}));
     size_t cells = 0;
     for (const std::string& row : rows) {
         cells += 28 - std::count(row.begin(), row.end(), 'S');
     }
-    EXPECT_EQ(state.GetGameObjects().size(), cells);
+    EXPECT_EQ(scratch.State().GetGameObjects().size(), cells);
 }
 
 // The committed pictures are what the asset tool makes from their sources, so the maze

@@ -11,6 +11,7 @@
 #include "states/MainState.h"
 #include "support/Events.h"
 #include "support/FakeClock.h"
+#include "support/LogCapture.h"
 #include "support/ProcessStats.h"
 
 #include <SDL.h>
@@ -51,16 +52,16 @@ static GameObject* First(EntityType type) {
 int main(int argc, char** argv) {
     const long frames = argc > 1 ? atol(argv[1]) : 200000;
     const bool checkMemory = argc > 2 && strcmp(argv[2], "--check-memory") == 0;
-    std::ostringstream quiet; // the enemies' direction lines would fill the disk
-    std::streambuf* console = std::cout.rdbuf(quiet.rdbuf());
+    auto* log = new LogCapture(); // the enemies' direction lines would fill the disk
 
     FakeClock clock;
     clock.TickOnEveryRead(1);
     Game::SetStateFactory(CountingMainState);
     Game::Initialize();
     if (!Game::IsRunning()) {
-        std::cout.rdbuf(console);
-        std::cout << quiet.str() << "start-up failed" << std::endl;
+        const std::string lines = log->Text();
+        delete log;
+        std::cout << lines << "start-up failed" << std::endl;
         return 1;
     }
     const size_t levelObjects = Level()->GetGameObjects().size();
@@ -114,11 +115,11 @@ int main(int argc, char** argv) {
             }
         }
         if (frame % 1000 == 0) {
-            quiet.str("");
+            log->Clear();
         }
     }
     Game::Close();
-    std::cout.rdbuf(console);
+    delete log;
 
     printf("frames %ld, restarts %d, deaths caused %ld, pauses %ld, power-ups %ld, objects per level %zu\n",
            frames, restarts - 1, deaths, pauses, powerUps, levelObjects);

@@ -1,6 +1,6 @@
 #include "support/Pictures.h"
 
-#include <zlib.h>
+#include "PngWriter.h"
 
 #include <vector>
 
@@ -32,63 +32,29 @@ SDL_Surface* Pictures::Surface(int width, int height, int bytesPerPixel, const C
     return surface;
 }
 
-static void PutBigEndian(std::string& out, uint32_t value) {
-    for (int shift = 24; shift >= 0; shift -= 8) {
-        out.push_back(static_cast<char>(value >> shift));
-    }
-}
-
-static void PutChunk(std::string& out, const std::string& type, const std::string& data) {
-    PutBigEndian(out, static_cast<uint32_t>(data.size()));
-    const std::string body = type + data;
-    out += body;
-    PutBigEndian(out, static_cast<uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(body.data()),
-                                                  static_cast<uInt>(body.size()))));
-}
-
 std::string Pictures::Png(int width, int height, PngType type, uint32_t rgba) {
-    std::vector<uint8_t> pixel;
+    const char red = static_cast<char>(rgba >> 24);
+    const char green = static_cast<char>(rgba >> 16);
+    const char blue = static_cast<char>(rgba >> 8);
+    std::string pixel;
     switch (type) {
     case PNG_GREY:
-        pixel = {static_cast<uint8_t>(rgba >> 24)};
+        pixel = {red};
         break;
     case PNG_RGB:
-        pixel = {static_cast<uint8_t>(rgba >> 24), static_cast<uint8_t>(rgba >> 16),
-                 static_cast<uint8_t>(rgba >> 8)};
+        pixel = {red, green, blue};
         break;
     case PNG_PALETTE:
         pixel = {0};
         break;
     case PNG_RGBA:
-        pixel = {static_cast<uint8_t>(rgba >> 24), static_cast<uint8_t>(rgba >> 16),
-                 static_cast<uint8_t>(rgba >> 8), static_cast<uint8_t>(rgba)};
+        pixel = {red, green, blue, static_cast<char>(rgba)};
         break;
     }
-    std::string raw;
-    for (int y = 0; y < height; ++y) {
-        raw.push_back(0);
-        for (int x = 0; x < width; ++x) {
-            raw.append(pixel.begin(), pixel.end());
-        }
+    std::string rows;
+    for (int i = 0; i < width * height; ++i) {
+        rows += pixel;
     }
-    uLongf size = compressBound(static_cast<uLong>(raw.size()));
-    std::string packed(size, '\0');
-    compress2(reinterpret_cast<Bytef*>(&packed[0]), &size, reinterpret_cast<const Bytef*>(raw.data()),
-              static_cast<uLong>(raw.size()), 9);
-    packed.resize(size);
-
-    std::string png = "\x89PNG\r\n\x1a\n";
-    std::string header;
-    PutBigEndian(header, static_cast<uint32_t>(width));
-    PutBigEndian(header, static_cast<uint32_t>(height));
-    header += std::string{8, static_cast<char>(type), 0, 0, 0};
-    PutChunk(png, "IHDR", header);
-    if (type == PNG_PALETTE) {
-        PutChunk(png, "PLTE",
-                 std::string{static_cast<char>(rgba >> 24), static_cast<char>(rgba >> 16),
-                             static_cast<char>(rgba >> 8)});
-    }
-    PutChunk(png, "IDAT", packed);
-    PutChunk(png, "IEND", "");
-    return png;
+    return PngWriter::Encode(width, height, static_cast<PngWriter::ColourType>(type), rows,
+                             type == PNG_PALETTE ? std::string{red, green, blue} : "");
 }

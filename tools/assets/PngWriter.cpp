@@ -4,56 +4,55 @@
 
 #include <fstream>
 
-static uint32_t Crc32(const std::vector<uint8_t>& bytes, size_t from) {
-    uint32_t crc = 0xFFFFFFFFu;
-    for (size_t i = from; i < bytes.size(); ++i) {
-        crc ^= bytes[i];
-        for (int bit = 0; bit < 8; ++bit) {
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-        }
-    }
-    return ~crc;
-}
-
-static void PutBigEndian(std::vector<uint8_t>& out, uint32_t value) {
+static void PutBigEndian(std::string& out, uint32_t value) {
     for (int shift = 24; shift >= 0; shift -= 8) {
-        out.push_back(static_cast<uint8_t>(value >> shift));
+        out.push_back(static_cast<char>(value >> shift));
     }
 }
 
-static void PutChunk(std::vector<uint8_t>& out, const char* type, const std::vector<uint8_t>& data) {
+static void PutChunk(std::string& out, const std::string& type, const std::string& data) {
     PutBigEndian(out, static_cast<uint32_t>(data.size()));
-    std::vector<uint8_t> body(type, type + 4);
-    body.insert(body.end(), data.begin(), data.end());
-    out.insert(out.end(), body.begin(), body.end());
-    PutBigEndian(out, Crc32(body, 0));
+    const std::string body = type + data;
+    out += body;
+    PutBigEndian(out, static_cast<uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(body.data()),
+                                                  static_cast<uInt>(body.size()))));
 }
 
-static std::vector<uint8_t> Deflate(const std::vector<uint8_t>& raw) {
+static std::string Deflate(const std::string& raw) {
     uLongf size = compressBound(static_cast<uLong>(raw.size()));
-    std::vector<uint8_t> out(size);
-    compress2(out.data(), &size, raw.data(), static_cast<uLong>(raw.size()), Z_BEST_COMPRESSION);
-    out.resize(size);
-    return out;
+    std::string packed(size, '\0');
+    compress2(reinterpret_cast<Bytef*>(&packed[0]), &size, reinterpret_cast<const Bytef*>(raw.data()),
+              static_cast<uLong>(raw.size()), Z_BEST_COMPRESSION);
+    packed.resize(size);
+    return packed;
+}
+
+std::string PngWriter::Encode(int width, int height, ColourType type, const std::string& rows,
+                              const std::string& palette) {
+    std::string header;
+    PutBigEndian(header, static_cast<uint32_t>(width));
+    PutBigEndian(header, static_cast<uint32_t>(height));
+    header += std::string{8, static_cast<char>(type), 0, 0, 0}; // 8 bits, deflate, no filter, no interlace
+    std::string raw;
+    const size_t rowBytes = height > 0 ? rows.size() / static_cast<size_t>(height) : 0;
+    for (int y = 0; y < height; ++y) {
+        raw.push_back(0); // filter: none
+        raw.append(rows, static_cast<size_t>(y) * rowBytes, rowBytes);
+    }
+    std::string png = "\x89PNG\r\n\x1a\n";
+    PutChunk(png, "IHDR", header);
+    if (type == PALETTE) {
+        PutChunk(png, "PLTE", palette);
+    }
+    PutChunk(png, "IDAT", Deflate(raw));
+    PutChunk(png, "IEND", "");
+    return png;
 }
 
 bool PngWriter::Write(const Image& image, const std::string& path) {
-    std::vector<uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    std::vector<uint8_t> header;
-    PutBigEndian(header, static_cast<uint32_t>(image.width));
-    PutBigEndian(header, static_cast<uint32_t>(image.height));
-    header.insert(header.end(), {8, 6, 0, 0, 0}); // 8 bits, RGBA, deflate, no filter, no interlace
-    PutChunk(png, "IHDR", header);
-    std::vector<uint8_t> raw;
-    const size_t rowBytes = static_cast<size_t>(image.width) * 4;
-    for (int y = 0; y < image.height; ++y) {
-        raw.push_back(0); // filter: none
-        const auto row = image.rgba.begin() + static_cast<long>(y * rowBytes);
-        raw.insert(raw.end(), row, row + static_cast<long>(rowBytes));
-    }
-    PutChunk(png, "IDAT", Deflate(raw));
-    PutChunk(png, "IEND", {});
+    const std::string rows(image.rgba.begin(), image.rgba.end());
+    const std::string png = Encode(image.width, image.height, RGBA, rows);
     std::ofstream file(path, std::ios::binary);
-    file.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
+    file.write(png.data(), static_cast<std::streamsize>(png.size()));
     return static_cast<bool>(file);
 }
