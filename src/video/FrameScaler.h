@@ -20,8 +20,6 @@ public:
     // deletes the frame's texture; before the GL context goes
     static void Release();
 
-    static const Layout& GetLayout() { return _layout; }
-
 private:
     FrameScaler() {}
 
