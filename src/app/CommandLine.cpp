@@ -7,8 +7,9 @@
 
 void CommandLine::PrintUsage(std::ostream& out) {
     out << "Usage: travolk [OPTION]...\n"
-           "A maze game: steer with w a s d, eat the pellets, dodge the unicorns;\n"
-           "p pauses, Escape quits. Progress and errors go to standard output.\n"
+           "A maze game: steer with w a s d or the arrow keys, eat the pellets, dodge the\n"
+           "unicorns; p pauses, F11 switches fullscreen, Escape quits. Progress and errors\n"
+           "go to standard output.\n"
            "\n"
            "  --datadir DIR  run in DIR, the folder that holds res/\n"
            "  --scale N      open the window N times the maze's size (1 to 8)\n"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Shared by the end-to-end tests: the real binary in a run folder, real X key events.
-# Usage from a test: source lib.sh BUILD_DIR
+# Usage from a test: source lib.sh BUILD_DIR (KEEP_WORK=1 keeps the work folder to look at)
 set -euo pipefail
 BUILD=$1
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
