@@ -28,7 +28,8 @@ done
 
 # The test binary as one process, each case after the others, but the bot's play-throughs
 # (minutes each under valgrind): every case must leave the process sound for the next.
-"${TRAVOLK_XVFB[@]}" valgrind --num-callers=40 ./tests/travolk_tests --gtest_filter='-*PlayThrough*' \
+"${TRAVOLK_XVFB[@]}" valgrind --num-callers=40 --suppressions="$TRAVOLK_ROOT/tests/sanitizer/valgrind.supp" \
+    ./tests/travolk_tests --gtest_filter='-*PlayThrough*' \
     >valgrind-tests.log 2>valgrind-tests.err || true
 echo "== tests in one process: $(grep -a -c '^\[       OK' valgrind-tests.log) passed"
 grep -a -E "Invalid (read|write|free)|Mismatched free" valgrind-tests.err | sort | uniq -c || echo "no invalid read, write or free"
