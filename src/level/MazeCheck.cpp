@@ -29,6 +29,11 @@ Cell StartCell() {
 std::vector<MazeCheck::Finding> MazeCheck::Check(std::istream& in) {
     std::vector<Maze::Problem> problems;
     const Maze maze = Maze::Read(in, problems);
+    return Check(maze, problems);
+}
+
+std::vector<MazeCheck::Finding> MazeCheck::Check(const Maze& maze,
+                                                 const std::vector<Maze::Problem>& problems) {
     std::vector<Finding> findings;
     for (const Maze::Problem& problem : problems) {
         findings.push_back({true, problem.cell, problem.text});

@@ -18,6 +18,8 @@ public:
     };
 
     static std::vector<Finding> Check(std::istream& in);
+    // for a maze already read, with what reading it found
+    static std::vector<Finding> Check(const Maze& maze, const std::vector<Maze::Problem>& problems);
     static bool Playable(const std::vector<Finding>& findings);
 
 private:

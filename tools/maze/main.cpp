@@ -31,15 +31,14 @@ static int Check(const std::string& path, std::vector<std::string>& rows) {
         std::cerr << "travolk-maze: cannot read " << path << std::endl;
         return 2;
     }
-    const std::vector<MazeCheck::Finding> findings = MazeCheck::Check(file);
+    std::vector<Maze::Problem> problems;
+    const Maze maze = Maze::Read(file, problems);
+    rows = maze.Rows();
+    const std::vector<MazeCheck::Finding> findings = MazeCheck::Check(maze, problems);
     for (const MazeCheck::Finding& finding : findings) {
         std::cout << path << ":" << finding.cell.row + 1 << ":" << finding.cell.column + 1 << ": "
                   << (finding.error ? "error: " : "warning: ") << finding.text << std::endl;
     }
-    file.clear();
-    file.seekg(0);
-    std::vector<Maze::Problem> problems;
-    rows = Maze::Read(file, problems).Rows();
     return MazeCheck::Playable(findings) ? 0 : 1;
 }
 
