@@ -9,6 +9,12 @@
 #include <system_error>
 
 std::string SettingsFile::Path() {
+#ifdef _WIN32
+    const char* appData = getenv("APPDATA");
+    if (appData && appData[0] != '\0') {
+        return std::string(appData) + "\\travolk\\settings";
+    }
+#endif
     const char* config = getenv("XDG_CONFIG_HOME");
     if (config && config[0] == '/') {
         return std::string(config) + "/travolk/settings";

@@ -4,6 +4,10 @@
 #include "app/SettingsFile.h"
 #include "core/Game.h"
 
+// On Windows SDL's start-up layer owns the process entry: its header turns this main into
+// the SDL_main that the layer calls once it has sent standard output into stdout.txt.
+#include <SDL.h>
+
 // The installed game runs in its installed data folder unless told otherwise; the game
 // built in build/ runs in its working directory, beside build/res/.
 static std::string DefaultDataFolder() {

@@ -5,20 +5,7 @@
 #include <SDL.h>
 #include <SDL_syswm.h>
 
-#ifdef _WIN32
-#include <windows.h>
-const void* VideoPlatform::CurrentContext() {
-    return wglGetCurrentContext();
-}
-#else
-#include <GL/glx.h>
-const void* VideoPlatform::CurrentContext() {
-    return glXGetCurrentContext();
-}
-#endif
-
-bool VideoPlatform::QueryWindowManager() {
-    SDL_SysWMinfo info;
+static bool QueryWindowManager(SDL_SysWMinfo& info) {
     SDL_VERSION(&info.version);
     if (SDL_GetWMInfo(&info) == -1) {
         Log::Line("Could not retrieve window manager information " + Log::SdlReason());
@@ -26,3 +13,71 @@ bool VideoPlatform::QueryWindowManager() {
     }
     return true;
 }
+
+#ifdef _WIN32
+
+// SDL makes a new WGL context at every change of video mode. A temporary context shares
+// the old one's textures before the change and hands them to the new one after it.
+static HGLRC contextBefore = nullptr;
+static HGLRC temporary = nullptr;
+
+bool VideoPlatform::BeginModeChange() {
+    SDL_SysWMinfo info;
+    if (!QueryWindowManager(info)) {
+        return false;
+    }
+    HDC device = GetDC(info.window);
+    temporary = wglCreateContext(device);
+    ReleaseDC(info.window, device);
+    if (!temporary) {
+        Log::Line("Could not create temporary rendering context");
+        return false;
+    }
+    if (!wglShareLists(info.hglrc, temporary)) {
+        Log::Line("Could not copy rendering context data");
+        wglDeleteContext(temporary);
+        return false;
+    }
+    contextBefore = info.hglrc;
+    return true;
+}
+
+bool VideoPlatform::EndModeChange() {
+    SDL_SysWMinfo info;
+    info.hglrc = contextBefore; // when the query fails, the handle of the first one
+    QueryWindowManager(info);
+    bool shared = true;
+    if (!wglShareLists(temporary, info.hglrc)) {
+        Log::Line("Could not restore rendering context data");
+        shared = false;
+    }
+    if (!wglDeleteContext(temporary)) {
+        Log::Line("Could not delete temporary rendering context");
+    }
+    temporary = nullptr;
+    return shared || wglGetCurrentContext() == contextBefore;
+}
+
+#else
+#include <GL/glx.h>
+
+// X11 keeps the GLX context across a change of video mode, and GLX cannot make an existing
+// context share another's textures; the context is compared to tell whether they survived.
+static GLXContext contextBefore = nullptr;
+
+bool VideoPlatform::BeginModeChange() {
+    SDL_SysWMinfo info;
+    if (!QueryWindowManager(info)) {
+        return false;
+    }
+    contextBefore = glXGetCurrentContext();
+    return true;
+}
+
+bool VideoPlatform::EndModeChange() {
+    SDL_SysWMinfo info;
+    QueryWindowManager(info);
+    return glXGetCurrentContext() == contextBefore;
+}
+
+#endif

@@ -1,11 +1,12 @@
 #pragma once
 
-// The platform's side of a change of video mode. Kept apart because the window-manager
-// headers of X11 declare names (Window, Font) that the game uses for its own types.
+// The platform's side of a change of video mode, which may replace the OpenGL context and
+// with it every texture. Kept apart because the window-manager headers of X11 declare
+// names (Window, Font) that the game uses for its own types.
 class VideoPlatform {
 public:
-    // SDL's window-manager information can be read; logs the reason when it cannot
-    static bool QueryWindowManager();
-    // the current OpenGL context, or null: a mode change that replaces it loses the textures
-    static const void* CurrentContext();
+    // before the mode is set; false, with its line written, when the change must not go on
+    static bool BeginModeChange();
+    // after it: true when the textures came through, false when they must be uploaded again
+    static bool EndModeChange();
 };

@@ -100,38 +100,38 @@ void Window::ReadVideoInfo() {
 }
 
 void Window::ToggleFullscreen() {
-    if (!VideoPlatform::QueryWindowManager()) {
+    if (!VideoPlatform::BeginModeChange()) {
         return;
     }
-    const void* before = VideoPlatform::CurrentContext();
     bool switched = _fullscreen ? LeaveFullscreen() : EnterFullscreen();
     if (switched) {
         Log::Line("Changing window size: " + std::to_string(_width) + ", " + std::to_string(_height));
     }
-    VideoPlatform::QueryWindowManager();
-    AfterModeChange(before);
+    AfterModeChange(VideoPlatform::EndModeChange());
 }
 
 void Window::Resize(int width, int height) {
     if (_fullscreen || (width == _width && height == _height)) {
         return;
     }
-    const void* before = VideoPlatform::CurrentContext();
-    SDL_Surface* screen = SDL_SetVideoMode(width, height, 0, _flags);
-    if (!screen) {
-        Log::SdlError("Could not set video mode");
+    if (!VideoPlatform::BeginModeChange()) {
         return;
     }
-    _width = _windowedWidth = screen->w;
-    _height = _windowedHeight = screen->h;
-    Log::Line("Changing window size: " + std::to_string(_width) + ", " + std::to_string(_height));
-    AfterModeChange(before);
+    SDL_Surface* screen = SDL_SetVideoMode(width, height, 0, _flags);
+    if (screen) {
+        _width = _windowedWidth = screen->w;
+        _height = _windowedHeight = screen->h;
+        Log::Line("Changing window size: " + std::to_string(_width) + ", " + std::to_string(_height));
+    } else {
+        Log::SdlError("Could not set video mode");
+    }
+    AfterModeChange(VideoPlatform::EndModeChange());
 }
 
-// X11 keeps the context across a mode change; another platform may hand out a new one,
-// which starts without our textures and with default render state.
-void Window::AfterModeChange(const void* contextBefore) {
-    if (VideoPlatform::CurrentContext() != contextBefore) {
+// A new context starts with default render state, and without our textures when the
+// platform could not carry them over.
+void Window::AfterModeChange(bool texturesKept) {
+    if (!texturesKept) {
         Graphics::ReloadTextures();
     }
     Render::SetViewport(_width, _height);

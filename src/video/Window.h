@@ -29,7 +29,7 @@ private:
     void ReadVideoInfo();
     bool EnterFullscreen();
     bool LeaveFullscreen();
-    void AfterModeChange(const void* contextBefore);
+    void AfterModeChange(bool texturesKept);
 
     int _width; // of the current video surface
     int _height;

@@ -1,0 +1,15 @@
+# Cross-building the Windows game on Debian with g++-mingw-w64-x86-64.
+# The libraries come from TRAVOLK_WINDOWS_PREFIX, made by scripts/windows-deps.sh.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(TRAVOLK_MINGW x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${TRAVOLK_MINGW}-gcc)
+set(CMAKE_CXX_COMPILER ${TRAVOLK_MINGW}-g++)
+set(CMAKE_RC_COMPILER ${TRAVOLK_MINGW}-windres)
+
+set(TRAVOLK_WINDOWS_PREFIX "" CACHE PATH "The cross-built SDL 1.2 libraries and their dependencies")
+set(CMAKE_FIND_ROOT_PATH /usr/${TRAVOLK_MINGW} ${TRAVOLK_WINDOWS_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)

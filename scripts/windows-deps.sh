@@ -1,0 +1,142 @@
+#!/usr/bin/env bash
+# Cross-builds the libraries of the Windows game from Debian's source packages into PREFIX:
+# SDL 1.2 with its start-up layer, libpng, FreeType and SDL_mixer 1.2 without codecs (the
+# game opens no sound file). zlib is Debian's libz-mingw-w64-dev. The headers of SDL_image
+# and SDL_ttf are Debian's own; the game's build supplies the PNG and TrueType parts of
+# those two libraries itself (compat/).
+# A prefix made from the same source versions by the same script is kept as it is.
+# Usage: scripts/windows-deps.sh PREFIX
+set -euo pipefail
+[ $# -eq 1 ] || { echo "usage: $0 PREFIX" >&2; exit 2; }
+PREFIX=$(realpath -m "$1")
+HOST=x86_64-w64-mingw32
+SOURCES=(libsdl1.2 libpng1.6 freetype sdl-mixer1.2)
+WORK="$PREFIX.src"
+JOBS=$(nproc)
+
+# Source packages come from the archive this machine installs from: a deb-src entry for
+# each of its deb entries.
+add_source_entries() {
+    local list=/etc/apt/sources.list.d/travolk-deb-src
+    if [ -f /etc/apt/sources.list ]; then
+        sed -n 's/^deb /deb-src /p' /etc/apt/sources.list >"$list.list"
+    fi
+    for file in /etc/apt/sources.list.d/*.sources; do
+        [ -f "$file" ] && [ "$file" != "$list.sources" ] || continue
+        awk 'BEGIN { RS = ""; ORS = "\n\n" } /(^|\n)Types:[^\n]*deb([ \n]|$)/ { sub(/Types:[^\n]*/, "Types: deb-src"); print }' \
+            "$file"
+    done >"$list.sources"
+    apt-get update -qq
+}
+
+# the source versions that apt knows of a package, newest first
+versions_of() {
+    apt-cache showsrc --only-source "$1" | awk '/^Version:/ { print $2 }' | sort -u -r -V
+}
+
+# what the prefix is made from: the versions on offer and this script
+wanted_versions() {
+    for package in "${SOURCES[@]}"; do
+        echo "$package" $(versions_of "$package")
+    done
+    sha256sum "${BASH_SOURCE[0]}" | cut -d' ' -f1
+}
+
+# fetch PACKAGE: its newest source that the mirror holds, unpacked with Debian's patches
+fetch() {
+    for version in $(versions_of "$1"); do
+        if (cd "$WORK" && apt-get source -qq "$1=$version" >>fetch.log 2>&1); then
+            echo "$1 $version" >>"$WORK/fetched"
+            return 0
+        fi
+    done
+    tail -n 5 "$WORK/fetch.log"
+    echo "could not fetch the source of $1" >&2
+    exit 1
+}
+
+# configure_for_windows DIR [OPTIONS]: an autotools configuration for Windows, into PREFIX
+configure_for_windows() {
+    local dir=$1
+    shift
+    (cd "$dir" && ./configure --host=$HOST --prefix="$PREFIX" --disable-static "$@" >configure.log 2>&1) ||
+        { tail -n 30 "$dir/config.log"; echo "configure failed in $dir" >&2; exit 1; }
+}
+
+# make_in DIR ARGS...: make in DIR, its output kept in DIR/make.log and shown on failure
+make_in() {
+    local dir=$1
+    shift
+    make -C "$dir" "$@" >>"$dir/make.log" 2>&1 || { tail -n 30 "$dir/make.log"; echo "make $* failed in $dir" >&2; exit 1; }
+}
+
+# Old autotools scripts do not know the mingw-w64 target; Debian's autotools-dev does.
+refresh_config_scripts() {
+    cp /usr/share/misc/config.sub /usr/share/misc/config.guess "$1/build-scripts/"
+}
+
+build_sdl() {
+    refresh_config_scripts "$1"
+    # GDI video and waveOut sound: no DirectX headers needed
+    configure_for_windows "$1" --enable-shared --disable-directx
+    make_in "$1" -j"$JOBS"
+    make_in "$1" install
+}
+
+build_png() {
+    configure_for_windows "$1" CPPFLAGS="-I$PREFIX/include" LDFLAGS="-L$PREFIX/lib"
+    make_in "$1" -j"$JOBS"
+    make_in "$1" install
+}
+
+build_freetype() {
+    configure_for_windows "$1" --without-harfbuzz --without-bzip2 --without-png --without-brotli --with-zlib=no
+    make_in "$1" -j"$JOBS"
+    make_in "$1" install
+}
+
+build_mixer() {
+    refresh_config_scripts "$1"
+    configure_for_windows "$1" --with-sdl-prefix="$PREFIX" --disable-sdltest --disable-smpegtest \
+        --disable-music-cmd --disable-music-mod --disable-music-midi --disable-music-ogg \
+        --disable-music-flac --disable-music-mp3 --disable-music-mp3-mad-gpl
+    # the library alone: its example programs want a start-up layer of their own
+    make_in "$1" -j"$JOBS" build/libSDL_mixer.la
+    make_in "$1" install-hdrs install-lib
+}
+
+# the unpacked source tree of a package, with Debian's patches applied
+tree() {
+    find "$WORK" -mindepth 1 -maxdepth 1 -type d -name "$1-*" | head -n 1
+}
+
+apt-cache showsrc libsdl1.2 2>/dev/null | grep -q '^Package:' || add_source_entries
+WANTED=$(wanted_versions)
+if [ -f "$PREFIX/versions" ] && [ "$(cat "$PREFIX/versions")" = "$WANTED" ]; then
+    echo "Windows libraries: kept ($PREFIX)"
+    exit 0
+fi
+
+rm -rf "$PREFIX" "$WORK"
+mkdir -p "$PREFIX" "$WORK"
+for package in "${SOURCES[@]}"; do
+    fetch "$package"
+done
+build_sdl "$(tree libsdl1.2)"
+build_png "$(tree libpng1.6)"
+build_freetype "$(tree freetype)"
+export PATH="$PREFIX/bin:$PATH"
+build_mixer "$(tree sdl-mixer1.2)"
+cp /usr/include/SDL/SDL_image.h /usr/include/SDL/SDL_ttf.h "$PREFIX/include/SDL/"
+cp /usr/$HOST/lib/zlib1.dll "$PREFIX/bin/"
+# the licences of what the package ships, for its licences folder
+mkdir -p "$PREFIX/licences"
+for dir in "$WORK"/*/; do
+    name=$(basename "$dir")
+    cp "$dir/debian/copyright" "$PREFIX/licences/${name%%-[0-9]*}.txt"
+done
+cp /usr/share/doc/libz-mingw-w64/copyright "$PREFIX/licences/zlib.txt"
+echo "$WANTED" >"$PREFIX/versions"
+cp "$WORK/fetched" "$PREFIX/sources"
+rm -rf "$WORK"
+echo "Windows libraries: built from $(tr '\n' ' ' <"$PREFIX/sources")($PREFIX)"
