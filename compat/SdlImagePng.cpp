@@ -86,8 +86,8 @@ static SDL_Surface* CreateSurface(png_structp png, png_infop info, int key) {
             int count = 0;
             png_color_16p value = nullptr;
             png_get_tRNS(png, info, &alphas, &count, &value);
-            key = SDL_MapRGB(surface->format, static_cast<Uint8>(value->red), static_cast<Uint8>(value->green),
-                             static_cast<Uint8>(value->blue));
+            key = SDL_MapRGB(surface->format, static_cast<Uint8>(value->red),
+                             static_cast<Uint8>(value->green), static_cast<Uint8>(value->blue));
         }
         SDL_SetColorKey(surface, SDL_SRCCOLORKEY, key);
     }
@@ -122,7 +122,8 @@ static void CopyPalette(png_structp png, png_infop info, SDL_Surface* surface) {
 // Returns the error text, or null when the picture was read. libpng leaves by longjmp on
 // an error, so nothing here may own C++ objects with destructors across the jump; the row
 // table lives in the caller.
-static const char* Decode(png_structp png, png_infop info, SDL_Surface** surface, std::vector<png_bytep>& rows) {
+static const char* Decode(png_structp png, png_infop info, SDL_Surface** surface,
+                          std::vector<png_bytep>& rows) {
     if (setjmp(png_jmpbuf(png))) {
         return "Error reading the PNG file.";
     }

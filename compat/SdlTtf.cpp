@@ -14,8 +14,8 @@
 struct _TTF_Font {
     FT_Face face;
     std::vector<unsigned char> file; // FreeType reads the face from it while it is open
-    int ascent; // pixels above the baseline
-    int descent; // negative: pixels below it
+    int ascent;                      // pixels above the baseline
+    int descent;                     // negative: pixels below it
     int height;
 };
 
@@ -133,7 +133,8 @@ static bool MeasureText(TTF_Font* font, const unsigned char* text, int& width, i
 }
 
 // Lays the glyph's grey levels into the surface's alpha, over the colour already there.
-static void BlendGlyph(const FT_Bitmap& bitmap, const GlyphBox& box, int xstart, int yoffset, SDL_Surface* surface) {
+static void BlendGlyph(const FT_Bitmap& bitmap, const GlyphBox& box, int xstart, int yoffset,
+                       SDL_Surface* surface) {
     Uint32* pixels = static_cast<Uint32*>(surface->pixels);
     const Uint32* end = pixels + surface->pitch / 4 * surface->h;
     const int width = std::min(static_cast<int>(bitmap.width), box.maxx - box.minx);
@@ -203,7 +204,8 @@ TTF_Font* TTF_OpenFont(const char* file, int ptsize) {
         delete font;
         return nullptr;
     }
-    if (FT_New_Memory_Face(library, font->file.data(), static_cast<FT_Long>(font->file.size()), 0, &font->face) != 0) {
+    if (FT_New_Memory_Face(library, font->file.data(), static_cast<FT_Long>(font->file.size()), 0,
+                           &font->face) != 0) {
         TTF_SetError("Couldn't load font file");
         delete font;
         return nullptr;
@@ -245,8 +247,8 @@ SDL_Surface* TTF_RenderText_Blended(TTF_Font* font, const char* text, SDL_Color 
         TTF_SetError("Text has zero width");
         return nullptr;
     }
-    SDL_Surface* surface =
-        SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 32, 0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000);
+    SDL_Surface* surface = SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 32, 0x00FF0000, 0x0000FF00,
+                                                0x000000FF, 0xFF000000);
     if (!surface) {
         return nullptr;
     }

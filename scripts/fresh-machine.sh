@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# scripts/fresh-machine.sh RELEASE (bookworm or trixie): tries the README's two commands as
-# a new user would, on a clean minimal Debian of that release. Makes the root with
+# scripts/fresh-machine.sh RELEASE [COMMAND...] (RELEASE bookworm or trixie): tries the
+# README's two commands, or the commands named, as a new user would, on a clean minimal
+# Debian of that release. Makes the root with
 # debootstrap (an untouched base copy is kept in $TRAVOLK_FRESH_CACHE, /var/tmp/travolk-fresh
 # by default, and every run starts from a fresh copy of it), clones the current commit into
-# it, then runs there, as root and without a display, ./run.sh and ./test.sh. Prints one
-# verdict line per command; exits non-zero if either fails. Needs root.
+# it, then runs there, as root and without a display, ./run.sh and ./test.sh (or the
+# commands named). Prints one verdict line per command; exits non-zero if any fails.
+# Needs root.
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
 
@@ -12,10 +14,13 @@ release=${1:-}
 case "$release" in
 bookworm | trixie) ;;
 *)
-    echo "Usage: $0 bookworm|trixie" >&2
+    echo "Usage: $0 bookworm|trixie [COMMAND...]" >&2
     exit 2
     ;;
 esac
+shift
+commands=("$@")
+[ ${#commands[@]} -gt 0 ] || commands=(./run.sh ./test.sh)
 [ "$(id -u)" -eq 0 ] || { echo "scripts/fresh-machine.sh needs root (debootstrap, chroot, mounts)" >&2; exit 2; }
 
 cache=${TRAVOLK_FRESH_CACHE:-/var/tmp/travolk-fresh}
@@ -96,20 +101,21 @@ check_run_results() {
     done
 }
 
-# step NAME COMMAND: runs COMMAND in the root and records a verdict line with its time
+# step COMMAND: runs COMMAND in the root and records a verdict line with its time
 verdicts=()
 failed=0
 step() {
-    local start status=0
+    local start status=0 name
+    name=$(basename "$1")
     start=$(date +%s)
     echo "=== $release: $1"
-    in_root "$2" 2>&1 | tee "$cache/$release-$1.log" || status=$?
-    if [ "$status" = 0 ] && [ "$1" = run.sh ]; then
+    in_root "$1" 2>&1 | tee "$cache/$release-$name.log" || status=$?
+    if [ "$status" = 0 ] && [ "$name" = run.sh ]; then
         check_run_results || status=1
     fi
     local verdict="passed"
     [ "$status" = 0 ] || { verdict="FAILED"; failed=1; }
-    verdicts+=("$release: ./$1 $verdict in $(($(date +%s) - start)) s (log: $cache/$release-$1.log)")
+    verdicts+=("$release: $1 $verdict in $(($(date +%s) - start)) s (log: $cache/$release-$name.log)")
 }
 
 mirror=$(debian_mirror)
@@ -120,8 +126,9 @@ make_base
 trap unmount_all EXIT
 trap 'exit 130' INT TERM
 prepare_root
-step run.sh ./run.sh
-step test.sh ./test.sh
+for command in "${commands[@]}"; do
+    step "$command"
+done
 unmount_all
 printf '%s\n' "${verdicts[@]}"
 exit "$failed"

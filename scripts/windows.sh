@@ -8,7 +8,11 @@ source "$(dirname "$0")/setup.sh"
 OUT="$TRAVOLK_ROOT/build-windows"
 HOST=x86_64-w64-mingw32
 ZIP="$OUT/travolk-windows-x64.zip"
-TRAVOLK_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64 libz-mingw-w64-dev dpkg-dev autotools-dev make wine wine64 zip unzip)
+# the cross compiler, what unpacks and builds Debian's sources, Wine with the X11 and
+# OpenGL libraries that its display driver loads, and the zip tools
+TRAVOLK_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64 libz-mingw-w64-dev dpkg-dev autotools-dev make
+    wine wine64 libgl1 libgl1-mesa-dri libxrandr2 libxrender1 libxi6 libxcursor1 libxxf86vm1
+    libxcomposite1 libxinerama1 zip unzip)
 travolk_install_packages "${TRAVOLK_GAME_PACKAGES[@]}" "${TRAVOLK_HEADLESS_PACKAGES[@]}" "${TRAVOLK_WINDOWS_PACKAGES[@]}"
 
 # the DLLs that FILE needs from the libraries' folder, and theirs, one name a line
@@ -30,14 +34,15 @@ pack() {
     mkdir -p "$folder/licences"
     $HOST-strip -o "$folder/travolk.exe" "$OUT/game/travolk.exe"
     for dll in $(needed_dlls "$folder/travolk.exe" | sort -u); do
-        cp "$OUT/deps/bin/$dll" "$folder/"
+        $HOST-strip --strip-unneeded -o "$folder/$dll" "$OUT/deps/bin/$dll"
     done
     cp -rL "$OUT/game/res" "$folder/"
     cp "$TRAVOLK_ROOT/packaging/windows/README.txt" "$folder/"
     cp "$TRAVOLK_ROOT/packaging/copyright" "$folder/licences/travolk.txt"
     cp /usr/share/doc/fonts-liberation/copyright "$folder/licences/fonts-liberation.txt"
     cp "$OUT/deps/licences/"*.txt "$folder/licences/"
-    cp /usr/share/common-licenses/GPL-2 /usr/share/common-licenses/LGPL-2.1 "$folder/licences/"
+    cp /usr/share/common-licenses/GPL-2 "$folder/licences/GPL-2.txt"
+    cp /usr/share/common-licenses/LGPL-2.1 "$folder/licences/LGPL-2.1.txt"
     cp "$OUT/deps/sources" "$folder/licences/SOURCES.txt"
     # text files with Windows line ends, as Notepad shows them
     find "$folder" -name '*.txt' -exec sed -i 's/\r*$/\r/' {} +

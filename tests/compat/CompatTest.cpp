@@ -23,8 +23,7 @@ struct Compat {
     SDL_Surface* (*render)(TTF_Font*, const char*, SDL_Color) = nullptr;
 };
 
-template <typename T>
-void Find(void* module, const char* name, T& function) {
+template <typename T> void Find(void* module, const char* name, T& function) {
     function = reinterpret_cast<T>(dlsym(module, name));
     ASSERT_NE(function, nullptr) << name;
 }
@@ -90,10 +89,17 @@ TEST_F(CompatTest, PicturesAndTheirErrorsAreTheLibrarys) {
     const std::string fixtures = std::string(TRAVOLK_SOURCE_DIR) + "/tests/fixtures/";
     const std::string pictures = std::string(TRAVOLK_SOURCE_DIR) + "/res/gfx/";
     const std::string files[] = {
-        pictures + "map4.png",       pictures + "bit.png",        fixtures + "rgb.png",
-        fixtures + "grey.png",       fixtures + "greyalpha.png",  fixtures + "palette.png",
-        fixtures + "keyed.png",      fixtures + "deep.png",       fixtures + "truncated.png",
-        fixtures + "missing.png",    std::string(TRAVOLK_SOURCE_DIR) + "/res/txt/map",
+        pictures + "map4.png",
+        pictures + "bit.png",
+        fixtures + "rgb.png",
+        fixtures + "grey.png",
+        fixtures + "greyalpha.png",
+        fixtures + "palette.png",
+        fixtures + "keyed.png",
+        fixtures + "deep.png",
+        fixtures + "truncated.png",
+        fixtures + "missing.png",
+        std::string(TRAVOLK_SOURCE_DIR) + "/res/txt/map",
     };
     for (const std::string& file : files) {
         SDL_Surface* expected = IMG_Load(file.c_str());
@@ -111,7 +117,8 @@ TEST_F(CompatTest, GlyphsAndTheirErrorsAreTheLibrarys) {
     ASSERT_EQ(0, TTF_Init());
     ASSERT_EQ(0, _compat.ttfInit());
     const std::string fontPath = std::string(TRAVOLK_BUILD_DIR) + "/res/fnt/libsans.ttf";
-    for (const std::string& file : {std::string("missing.ttf"), std::string(TRAVOLK_SOURCE_DIR) + "/res/txt/map"}) {
+    for (const std::string& file :
+         {std::string("missing.ttf"), std::string(TRAVOLK_SOURCE_DIR) + "/res/txt/map"}) {
         EXPECT_EQ(nullptr, TTF_OpenFont(file.c_str(), 40));
         const std::string expectedError = TakeError();
         EXPECT_EQ(nullptr, _compat.openFont(file.c_str(), 40));
