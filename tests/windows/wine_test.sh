@@ -80,6 +80,10 @@ sleep 0.3
 import -window "$WINDOW" "$WORK/before.png"
 travolk_key "$WINDOW" F11 0.3
 sleep 1.5
+# the desktop is 1024 x 768: the paused picture, whole, in its middle
+import -window root -crop 448x496+288+136 +repage "$WORK/fullscreen.png"
+[ "$(compare -metric AE "$WORK/before.png" "$WORK/fullscreen.png" null: 2>&1)" = 0 ] ||
+    fail "the fullscreen frame differs from the window's"
 travolk_key "$WINDOW" F11 0.3
 sleep 1.5
 import -window "$WINDOW" "$WORK/after.png"
