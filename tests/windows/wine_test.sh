@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows game from its zip, under Wine in a virtual display, beside the Linux game
 # built from the same sources: the log in stdout.txt, the picture, w/a/s/d, the fullscreen
-# switch keeping every texture, Escape with exit code 0, and a missing picture and maze.
+# switch keeping every texture, Escape with exit code 0, the command line, and a missing
+# picture and maze.
 # Usage: tests/windows/wine_test.sh ZIP LINUX_BUILD
 if [ "${WINE_TEST_SCREEN:-}" != 1 ]; then
     WINE_TEST_SCREEN=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$0" "$@"
@@ -97,6 +98,14 @@ windows_log >"$WORK/windows.log"
 grep -a -q -E '^Could not (create temporary rendering context|copy rendering context data)$' "$WORK/windows.log" &&
     fail "the textures were not shared before the switch"
 [ "$(tail -n 12 "$WORK/windows.log")" = "$SHUTDOWN" ] || fail "stdout.txt does not end with the shutdown lines"
+
+# The command line: an answer in stdout.txt, a mistake in stderr.txt and status 2.
+rm -f "$GAME_DIR/stdout.txt" "$GAME_DIR/stderr.txt"
+(cd "$GAME_DIR" && wine travolk.exe --version >/dev/null 2>&1) || fail "--version: exit code $?"
+[ "$(windows_log)" = "$("$WORK/travolk" --version)" ] || fail "--version says $(windows_log)"
+status=0
+(cd "$GAME_DIR" && wine travolk.exe --bogus >/dev/null 2>&1) || status=$?
+[ "$status" = 2 ] && grep -a -q 'unknown option --bogus' "$GAME_DIR/stderr.txt" || fail "an unknown option"
 
 # A missing picture and a missing maze: the same lines as the Linux game's, and an end.
 rm "$WORK/res/gfx/zop.png" "$WORK/res/txt/map" "$GAME_DIR/res/gfx/zop.png" "$GAME_DIR/res/txt/map"
