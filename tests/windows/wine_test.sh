@@ -53,6 +53,8 @@ startup <"$WORK/out.log" >"$WORK/linux-startup.log"
 
 start_windows_game
 WINDOW=$(travolk_find_window) || fail "the Windows game's window did not open"
+[ "$(xdotool getwindowgeometry --shell "$WINDOW" | grep -E '^(WIDTH|HEIGHT)=' | tr '\n' ' ')" = "WIDTH=448 HEIGHT=496 " ] ||
+    fail "the window is not 448 x 496"
 sleep 1
 import -window "$WINDOW" "$WORK/windows.png"
 windows_log | startup >"$WORK/windows-startup.log"
