@@ -6,6 +6,8 @@ set -euo pipefail
 
 TRAVOLK_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 TRAVOLK_BUILD="$TRAVOLK_ROOT/build"
+# the cross compiler's target for the Windows game
+TRAVOLK_WINDOWS_HOST=x86_64-w64-mingw32
 
 # to build and play
 TRAVOLK_GAME_PACKAGES=(g++ cmake make libsdl1.2-dev libsdl-image1.2-dev libsdl-ttf2.0-dev
@@ -51,10 +53,11 @@ travolk_install_test_packages() {
     fi
 }
 
-# The game and its data alone, in build/ (Release).
+# The game and its data alone, in build/ or the folder given (Release).
 travolk_build_game() {
-    cmake -S "$TRAVOLK_ROOT" -B "$TRAVOLK_BUILD" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-    cmake --build "$TRAVOLK_BUILD" -j "$(nproc)" --target travolk
+    local build=${1:-$TRAVOLK_BUILD}
+    cmake -S "$TRAVOLK_ROOT" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+    cmake --build "$build" -j "$(nproc)" --target travolk
 }
 
 # Everything: the game, its tools, the tests and the benchmarks, in build/ (Release).

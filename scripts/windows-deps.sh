@@ -7,9 +7,10 @@
 # A prefix made from the same source versions by the same script is kept as it is.
 # Usage: scripts/windows-deps.sh PREFIX
 set -euo pipefail
+source "$(dirname "$0")/setup.sh"
 [ $# -eq 1 ] || { echo "usage: $0 PREFIX" >&2; exit 2; }
 PREFIX=$(realpath -m "$1")
-HOST=x86_64-w64-mingw32
+HOST=$TRAVOLK_WINDOWS_HOST
 SOURCES=(libsdl1.2 libpng1.6 freetype sdl-mixer1.2)
 WORK="$PREFIX.src"
 JOBS=$(nproc)
@@ -70,6 +71,11 @@ make_in() {
     make -C "$dir" "$@" >>"$dir/make.log" 2>&1 || { tail -n 30 "$dir/make.log"; echo "make $* failed in $dir" >&2; exit 1; }
 }
 
+make_and_install() {
+    make_in "$1" -j"$JOBS"
+    make_in "$1" install
+}
+
 # Old autotools scripts do not know the mingw-w64 target; Debian's autotools-dev does.
 refresh_config_scripts() {
     cp /usr/share/misc/config.sub /usr/share/misc/config.guess "$1/build-scripts/"
@@ -79,20 +85,17 @@ build_sdl() {
     refresh_config_scripts "$1"
     # GDI video and waveOut sound: no DirectX headers needed
     configure_for_windows "$1" --enable-shared --disable-directx
-    make_in "$1" -j"$JOBS"
-    make_in "$1" install
+    make_and_install "$1"
 }
 
 build_png() {
     configure_for_windows "$1" CPPFLAGS="-I$PREFIX/include" LDFLAGS="-L$PREFIX/lib"
-    make_in "$1" -j"$JOBS"
-    make_in "$1" install
+    make_and_install "$1"
 }
 
 build_freetype() {
     configure_for_windows "$1" --without-harfbuzz --without-bzip2 --without-png --without-brotli --with-zlib=no
-    make_in "$1" -j"$JOBS"
-    make_in "$1" install
+    make_and_install "$1"
 }
 
 build_mixer() {

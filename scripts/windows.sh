@@ -6,7 +6,7 @@
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
 OUT="$TRAVOLK_ROOT/build-windows"
-HOST=x86_64-w64-mingw32
+HOST=$TRAVOLK_WINDOWS_HOST
 ZIP="$OUT/travolk-windows-x64.zip"
 # the cross compiler, what unpacks and builds Debian's sources, Wine with the X11 and
 # OpenGL libraries that its display driver loads, and the zip tools
@@ -53,8 +53,7 @@ pack() {
 "$TRAVOLK_ROOT/scripts/windows-deps.sh" "$OUT/deps"
 
 # the Linux game, whose picture and log the Windows game must match
-cmake -S "$TRAVOLK_ROOT" -B "$OUT/linux" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$OUT/linux" -j "$(nproc)" --target travolk
+travolk_build_game "$OUT/linux"
 
 cmake -S "$TRAVOLK_ROOT" -B "$OUT/game" -DCMAKE_TOOLCHAIN_FILE="$TRAVOLK_ROOT/cmake/mingw-w64-x86_64.cmake" \
     -DTRAVOLK_WINDOWS_PREFIX="$OUT/deps" -DCMAKE_BUILD_TYPE=Release -DTRAVOLK_WERROR=ON >/dev/null

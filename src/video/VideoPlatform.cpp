@@ -21,6 +21,8 @@ static bool QueryWindowManager(SDL_SysWMinfo& info) {
 static HGLRC contextBefore = nullptr;
 static HGLRC temporary = nullptr;
 
+void VideoPlatform::PrepareDriver() {}
+
 bool VideoPlatform::BeginModeChange() {
     SDL_SysWMinfo info;
     if (!QueryWindowManager(info)) {
@@ -60,6 +62,21 @@ bool VideoPlatform::EndModeChange() {
 
 #else
 #include <GL/glx.h>
+
+#include <cstdlib>
+
+void VideoPlatform::PrepareDriver() {
+    // Without a reachable X display, SDL would fall back to its text-mode drivers, which
+    // write terminal codes into the log and can never open an OpenGL window.
+    setenv("SDL_VIDEODRIVER", "x11", 0);
+    // The window's class (WM_CLASS) is how a desktop matches the window to the game's
+    // desktop entry and icon; without it SDL names the class after the executable file.
+    setenv("SDL_VIDEO_X11_WMCLASS", "travolk", 0);
+    // The game brings its frame to any window size itself. sdl12-compat would otherwise
+    // draw OpenGL into a picture of its own and scale that to the window, which changes the
+    // colours of blended pixels that the game copies; classic SDL 1.2 ignores the variable.
+    setenv("SDL12COMPAT_OPENGL_SCALING", "0", 0);
+}
 
 // X11 keeps the GLX context across a change of video mode, and GLX cannot make an existing
 // context share another's textures; the context is compared to tell whether they survived.

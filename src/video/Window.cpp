@@ -12,37 +12,9 @@
 #include <SDL_ttf.h>
 
 #include <algorithm>
-#include <cstdlib>
 
 static const uint32_t WINDOWED_FLAGS =
     SDL_HWPALETTE | SDL_RESIZABLE | SDL_ASYNCBLIT | SDL_OPENGL | SDL_HWSURFACE;
-
-// Without a reachable X display, SDL would fall back to its text-mode drivers, which write
-// terminal codes into the log and can never open an OpenGL window. A user's own choice wins.
-static void PreferX11Driver() {
-#if defined(__unix__) && !defined(__APPLE__)
-    if (!getenv("SDL_VIDEODRIVER")) {
-        setenv("SDL_VIDEODRIVER", "x11", 1);
-    }
-#endif
-}
-
-// The window's class (X11 WM_CLASS) is how a desktop matches the window to the game's
-// desktop entry and icon; without it SDL names the class after the executable file.
-static void NameWindowClass() {
-#if defined(__unix__) && !defined(__APPLE__)
-    setenv("SDL_VIDEO_X11_WMCLASS", "travolk", 0);
-#endif
-}
-
-// The game brings its frame to any window size itself. sdl12-compat would otherwise draw
-// OpenGL into a picture of its own and scale that to the window, which changes the colours
-// of blended pixels that the game copies; classic SDL 1.2 ignores the variable.
-static void KeepScalingToTheGame() {
-#if defined(__unix__) && !defined(__APPLE__)
-    setenv("SDL12COMPAT_OPENGL_SCALING", "0", 0);
-#endif
-}
 
 Window::Window(const WindowSettings& settings)
     : _width(PlayArea::WIDTH * settings.scale), _height(PlayArea::HEIGHT * settings.scale), _desktopWidth(0),
@@ -58,9 +30,7 @@ Window::~Window() {
 }
 
 bool Window::Init() {
-    PreferX11Driver();
-    NameWindowClass();
-    KeepScalingToTheGame();
+    VideoPlatform::PrepareDriver();
     if (SDL_Init(SDL_INIT_EVERYTHING) == -1) {
         Log::SdlError("Failed to initialize SDL");
         return false;
