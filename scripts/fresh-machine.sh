@@ -5,8 +5,8 @@
 # debootstrap (an untouched base copy is kept in $TRAVOLK_FRESH_CACHE, /var/tmp/travolk-fresh
 # by default, and every run starts from a fresh copy of it), clones the current commit into
 # it, then runs there, as root and without a display, ./run.sh and ./test.sh (or the
-# commands named). Prints one verdict line per command; exits non-zero if any fails.
-# Needs root.
+# commands named). Prints one verdict line per command; exits non-zero if any fails. Keeps
+# the Debian packages built there in build-fresh-RELEASE/. Needs root.
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
 
@@ -23,68 +23,17 @@ commands=("$@")
 [ ${#commands[@]} -gt 0 ] || commands=(./run.sh ./test.sh)
 [ "$(id -u)" -eq 0 ] || { echo "scripts/fresh-machine.sh needs root (debootstrap, chroot, mounts)" >&2; exit 2; }
 
-cache=${TRAVOLK_FRESH_CACHE:-/var/tmp/travolk-fresh}
-base="$cache/$release-base"
-root="$cache/$release-run"
-# a base older than this is made again, so the fresh machine is not months behind its release
-base_days=14
-
-# Debian's mirror as this machine's own package sources name it, unless TRAVOLK_MIRROR says.
-debian_mirror() {
-    if [ -n "${TRAVOLK_MIRROR:-}" ]; then
-        echo "$TRAVOLK_MIRROR"
-        return
-    fi
-    { cat /etc/apt/sources.list.d/*.sources /etc/apt/sources.list 2>/dev/null || true; } |
-        awk '/^URIs:/ && $2 !~ /security/ {print $2; exit} /^deb / && $2 !~ /security/ {print $2; exit}'
-}
-
-# apt's own helper fetches one file; every Debian machine has it
-mirror_reachable() {
-    local release_file status=0
-    release_file=$(mktemp)
-    timeout 20 /usr/lib/apt/apt-helper download-file "$1/dists/$release/Release" "$release_file" >/dev/null 2>&1 || status=$?
-    rm -f "$release_file"
-    return "$status"
-}
-
-make_base() {
-    if [ -d "$base" ] && [ -z "$(find "$base" -maxdepth 0 -mtime +"$base_days")" ]; then
-        return 0
-    fi
-    echo "Making a minimal $release root with debootstrap"
-    rm -rf "$base" "$base.partial"
-    mkdir -p "$cache"
-    debootstrap --variant=minbase "$release" "$base.partial" "$mirror" >"$cache/$release-debootstrap.log" 2>&1 ||
-        { echo "debootstrap failed; see $cache/$release-debootstrap.log"; return 1; }
-    mv "$base.partial" "$base"
-}
-
-unmount_all() {
-    local mounts
-    mounts=$(awk -v r="$root/" 'index($2, r) == 1 {print $2}' /proc/self/mounts | sort -r)
-    for mount in $mounts; do
-        umount "$mount" 2>/dev/null || umount -l "$mount"
-    done
-}
+source "$(dirname "$0")/debian-root.sh"
+root="$TRAVOLK_ROOTS_CACHE/$release-run"
 
 prepare_root() {
-    unmount_all
-    rm -rf "$root"
-    cp -a "$base" "$root"
-    cp /etc/resolv.conf "$root/etc/resolv.conf"
+    debian_root_new "$release" "$root"
     git clone -q "$TRAVOLK_ROOT" "$root/root/travolk"
     git -C "$root/root/travolk" checkout -q "$(git -C "$TRAVOLK_ROOT" rev-parse HEAD)"
-    mount -t proc proc "$root/proc"
-    mount -t sysfs sysfs "$root/sys"
-    mount --rbind /dev "$root/dev"
-    mount --make-rslave "$root/dev"
 }
 
-# in_root COMMAND: runs COMMAND in the clone inside the root, as a new root login would
 in_root() {
-    chroot "$root" /usr/bin/env -i HOME=/root TERM=dumb PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-        bash -c "cd /root/travolk && $1"
+    debian_root_run "$root" "$1"
 }
 
 # what a player's ./run.sh must leave behind, and must not have installed
@@ -109,26 +58,26 @@ step() {
     name=$(basename "$1")
     start=$(date +%s)
     echo "=== $release: $1"
-    in_root "$1" 2>&1 | tee "$cache/$release-$name.log" || status=$?
+    in_root "$1" 2>&1 | tee "$TRAVOLK_ROOTS_CACHE/$release-$name.log" || status=$?
     if [ "$status" = 0 ] && [ "$name" = run.sh ]; then
         check_run_results || status=1
     fi
     local verdict="passed"
     [ "$status" = 0 ] || { verdict="FAILED"; failed=1; }
-    verdicts+=("$release: $1 $verdict in $(($(date +%s) - start)) s (log: $cache/$release-$name.log)")
+    verdicts+=("$release: $1 $verdict in $(($(date +%s) - start)) s (log: $TRAVOLK_ROOTS_CACHE/$release-$name.log)")
 }
 
-mirror=$(debian_mirror)
-[ -n "$mirror" ] || { echo "No Debian mirror in this machine's package sources; set TRAVOLK_MIRROR"; exit 1; }
-mirror_reachable "$mirror" || { echo "Debian's package mirror $mirror cannot be reached: no fresh $release machine"; exit 1; }
-travolk_install_packages debootstrap git
-make_base
-trap unmount_all EXIT
+travolk_install_packages git
+trap 'debian_root_unmount "$root"' EXIT
 trap 'exit 130' INT TERM
 prepare_root
 for command in "${commands[@]}"; do
     step "$command"
 done
-unmount_all
+# the packages built there, for trying them elsewhere (another release, this machine)
+rm -rf "$TRAVOLK_ROOT/build-fresh-$release"
+mkdir -p "$TRAVOLK_ROOT/build-fresh-$release"
+cp "$root"/root/travolk/build-package/*.deb "$TRAVOLK_ROOT/build-fresh-$release/" 2>/dev/null || true
+debian_root_unmount "$root"
 printf '%s\n' "${verdicts[@]}"
 exit "$failed"

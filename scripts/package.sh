@@ -1,27 +1,79 @@
 #!/usr/bin/env bash
-# scripts/package.sh [--no-lintian]: builds the Debian package in build-package/ (Release,
-# installed under /usr) and checks it: lintian, desktop-file-validate and appstreamcli on
-# what it holds; then installs it with apt, asks the installed command for its version and
-# help without a display, plays it from / in a virtual display until the maze shows, ends
-# it, purges the package and checks that nothing of it is left. Installs what it needs.
+# scripts/package.sh [--no-lintian | --build-only | --check DEB]: builds the Debian package
+# in build-package/ (Release, installed under /usr) and checks it: lintian,
+# desktop-file-validate and appstreamcli on what it holds; then installs it with apt, asks
+# the installed command for its version and help without a display, plays it from / in a
+# virtual display until the maze shows, ends it, purges the package and checks that nothing
+# of it is left. Installs what it needs.
+# The package is built on the oldest Debian release it is for: here when this machine runs
+# that release, otherwise in a clean root of it (which needs root), since what a newer
+# release builds needs its newer C and C++ libraries. --build-only builds here and checks
+# nothing; --check DEB checks the package given, all but lintian.
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
-lintian=1
-[ "${1:-}" = "--no-lintian" ] && lintian=0
-
-checks=(desktop-file-utils appstream dpkg-dev file)
-[ "$lintian" = 1 ] && checks+=(lintian)
-travolk_install_packages "${TRAVOLK_GAME_PACKAGES[@]}" "${TRAVOLK_HEADLESS_PACKAGES[@]}" "${checks[@]}"
-
+mode=${1:-}
 build="$TRAVOLK_ROOT/build-package"
-# built with Debian's hardening flags, as Debian's own packages are
-export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-CXXFLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" LDFLAGS="$(dpkg-buildflags --get LDFLAGS)" \
-    cmake -S "$TRAVOLK_ROOT" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$build" -j "$(nproc)" --target travolk_installed travolk-maze travolk_desktop_files >/dev/null
-rm -f "$build"/travolk_*.deb
-(cd "$build" && cpack -G DEB >/dev/null)
-deb=$(ls "$build"/travolk_*.deb)
+
+build_here() {
+    travolk_install_packages "${TRAVOLK_GAME_PACKAGES[@]}" dpkg-dev file
+    # built with Debian's hardening flags, as Debian's own packages are
+    export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+    CXXFLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" LDFLAGS="$(dpkg-buildflags --get LDFLAGS)" \
+        cmake -S "$TRAVOLK_ROOT" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DBUILD_TESTING=OFF >/dev/null
+    cmake --build "$build" -j "$(nproc)" --target travolk_installed travolk-maze travolk_desktop_files >/dev/null
+    rm -f "$build"/travolk_*.deb
+    (cd "$build" && cpack -G DEB >/dev/null)
+}
+
+# the sources as they are here, built in a clean root of the package's release
+build_in_root() {
+    source "$TRAVOLK_ROOT/scripts/debian-root.sh"
+    local root="$TRAVOLK_ROOTS_CACHE/$TRAVOLK_PACKAGE_RELEASE-package"
+    echo "Building the package in a clean $TRAVOLK_PACKAGE_RELEASE root"
+    trap 'debian_root_unmount "$root"' EXIT
+    debian_root_new "$TRAVOLK_PACKAGE_RELEASE" "$root"
+    mkdir -p "$root/root/travolk"
+    tar -C "$TRAVOLK_ROOT" --exclude=./.git --exclude=./build --exclude='./build-*' -cf - . | tar -C "$root/root/travolk" -xf -
+    local status=0
+    debian_root_run "$root" "scripts/package.sh --build-only" || status=$?
+    debian_root_unmount "$root"
+    [ "$status" = 0 ] || return "$status"
+    mkdir -p "$build"
+    rm -f "$build"/travolk_*.deb
+    cp "$root"/root/travolk/build-package/travolk_*.deb "$build/"
+}
+
+build() {
+    if [ "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" = "$TRAVOLK_PACKAGE_RELEASE" ]; then
+        build_here
+    else
+        build_in_root
+    fi
+}
+
+case "$mode" in
+--build-only)
+    build_here
+    exit 0
+    ;;
+--check)
+    deb=$(realpath "${2:?--check needs a package}")
+    ;;
+"" | --no-lintian)
+    build
+    deb=$(ls "$build"/travolk_*.deb)
+    ;;
+*)
+    echo "Usage: $0 [--no-lintian | --build-only | --check DEB]" >&2
+    exit 2
+    ;;
+esac
+lintian=0
+[ -z "$mode" ] && lintian=1
+checks=(desktop-file-utils appstream)
+[ "$lintian" = 1 ] && checks+=(lintian)
+travolk_install_packages "${TRAVOLK_HEADLESS_PACKAGES[@]}" "${checks[@]}"
+
 work=$(mktemp -d /tmp/travolk-package-XXXXXX)
 trap 'rm -rf "$work"' EXIT
 fail() {
