@@ -29,6 +29,7 @@ build_here() {
 build_in_root() {
     source "$TRAVOLK_ROOT/scripts/debian-root.sh"
     local root="$TRAVOLK_ROOTS_CACHE/$TRAVOLK_PACKAGE_RELEASE-package"
+    [ "$(id -u)" -eq 0 ] || { echo "Building the package in a $TRAVOLK_PACKAGE_RELEASE root needs root (debootstrap, chroot)" >&2; return 1; }
     echo "Building the package in a clean $TRAVOLK_PACKAGE_RELEASE root"
     trap 'debian_root_unmount "$root"' EXIT
     debian_root_new "$TRAVOLK_PACKAGE_RELEASE" "$root"
@@ -120,4 +121,4 @@ while read -r path; do
     case "$path" in /usr/share/doc | /usr/share/man | /usr/share/man/man6 | /usr/games | /usr | /usr/share | /. | /usr/share/applications | /usr/share/metainfo | /usr/share/icons* | /usr/share/games) continue ;; esac
     [ ! -e "$path" ] && [ ! -L "$path" ] || fail "left after the purge: $path"
 done <<<"$installed"
-echo "PASS: the package builds, validates, installs, plays from / and purges clean"
+echo "PASS: $(basename "$deb") validates, installs, plays from / and purges clean"
