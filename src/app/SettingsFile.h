@@ -6,8 +6,9 @@
 
 // The remembered window choices: a small text file of key=value lines,
 // $XDG_CONFIG_HOME/travolk/settings (~/.config/travolk/settings when the variable is
-// unset; %APPDATA%\travolk\settings on Windows). A missing file means the defaults; a file that cannot be read or written costs
-// one error line on standard output and never the game.
+// unset; %APPDATA%\travolk\settings on Windows). A missing file means the defaults; a
+// file that cannot be read or written costs one error line on standard output and never
+// the game.
 class SettingsFile {
 public:
     // the file's place; empty when neither variable says where a home is
