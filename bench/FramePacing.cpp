@@ -7,7 +7,7 @@
 //
 // The work of a frame is the play state's update (logic, drawing and the swap); the event
 // reading after it takes microseconds. A state that notes when its update ends tells it.
-#include "core/Game.h"
+#include "app/Game.h"
 #include "states/MainState.h"
 #include "support/Events.h"
 #include "support/LogCapture.h"

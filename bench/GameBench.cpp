@@ -1,6 +1,6 @@
 // Benchmarks of the shipped level, with the player and four roaming enemies, in a real
 // window (Xvfb's software OpenGL in the scripts).
-#include "core/Game.h"
+#include "app/Game.h"
 #include "core/Keyboard.h"
 #include "level/Map.h"
 #include "states/MainState.h"

@@ -1,7 +1,7 @@
 // The game's start-up up to its first frame: Initialize, then the state's first update,
 // which draws and presents the frame (the loop's wait comes after it).
 // Prints "first frame MS resident KIB", like the bare-window baseline.
-#include "core/Game.h"
+#include "app/Game.h"
 #include "states/GameState.h"
 #include "support/LogCapture.h"
 #include "support/ProcessStats.h"

@@ -1,6 +1,6 @@
 #include "actors/Bit.h"
 
-#include "core/Game.h"
+#include "app/Game.h"
 #include "video/Graphics.h"
 
 Bit::Bit(const Vector& pos) : GameObject(pos) {

@@ -1,6 +1,6 @@
 #include "actors/Player.h"
 
-#include "core/Game.h"
+#include "app/Game.h"
 #include "core/Keyboard.h"
 #include "level/Places.h"
 #include "video/Graphics.h"

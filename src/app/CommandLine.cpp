@@ -38,7 +38,7 @@ int CommandLine::Parse(int argc, char** argv, Options& options) {
             continue;
         }
         if (option == "--scale") {
-            options.scale = i + 1 < argc ? WindowSettings::ParseScale(argv[++i]) : 0;
+            options.scale = i + 1 < argc ? Options::ParseScale(argv[++i]) : 0;
             if (options.scale == 0) {
                 std::cerr << "Error: --scale needs a whole number from 1 to " << WindowSettings::MAX_SCALE
                           << std::endl;

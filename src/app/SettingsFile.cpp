@@ -1,30 +1,12 @@
 #include "app/SettingsFile.h"
 
+#include "app/Options.h"
 #include "core/Log.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <system_error>
-
-std::string SettingsFile::Path() {
-#ifdef _WIN32
-    const char* appData = getenv("APPDATA");
-    if (appData && appData[0] != '\0') {
-        return std::string(appData) + "\\travolk\\settings";
-    }
-#endif
-    const char* config = getenv("XDG_CONFIG_HOME");
-    if (config && config[0] == '/') {
-        return std::string(config) + "/travolk/settings";
-    }
-    const char* home = getenv("HOME");
-    if (home && home[0] != '\0') {
-        return std::string(home) + "/.config/travolk/settings";
-    }
-    return "";
-}
 
 WindowSettings SettingsFile::Load(const std::string& path) {
     WindowSettings settings;
@@ -62,7 +44,7 @@ bool SettingsFile::Parse(const std::string& text, WindowSettings& settings) {
         const std::string key = line.substr(0, equals);
         const std::string value = line.substr(equals + 1);
         if (key == "scale") {
-            settings.scale = WindowSettings::ParseScale(value);
+            settings.scale = Options::ParseScale(value);
             if (settings.scale == 0) {
                 return false;
             }

@@ -4,15 +4,11 @@
 
 #include <string>
 
-// The remembered window choices: a small text file of key=value lines,
-// $XDG_CONFIG_HOME/travolk/settings (~/.config/travolk/settings when the variable is
-// unset; %APPDATA%\travolk\settings on Windows). A missing file means the defaults; a
-// file that cannot be read or written costs one error line on standard output and never
-// the game.
+// The remembered window choices: a small text file of key=value lines, where the platform
+// keeps such files. A missing file means the defaults; a file that cannot be read or
+// written costs one error line on standard output and never the game.
 class SettingsFile {
 public:
-    // the file's place; empty when neither variable says where a home is
-    static std::string Path();
     // the defaults, or what the file says; the defaults and an error line when it is damaged
     static WindowSettings Load(const std::string& path);
     // writes a temporary file beside it and renames it into place, so a failed write never

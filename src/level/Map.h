@@ -21,6 +21,5 @@ public:
     void ReadMap(std::istream& in);
 
 private:
-    bool ReadRow(std::istream& in, const Vector& rowStart);
     void AddCell(char byte, const Vector& centre);
 };

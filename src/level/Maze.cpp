@@ -26,39 +26,60 @@ static std::string Describe(int byte) {
 
 Maze::Maze() : _rows(ROWS, std::string(COLUMNS, ' ')) {}
 
-// The loader's rules: a row is up to 28 cell bytes; a line end ends it early, and any
-// number of line ends after a row count as one; any other byte stops the loader, and so
-// does the end of the file before the last row.
-Maze Maze::Read(std::istream& in, std::vector<Problem>& problems) {
+Maze Maze::Read(std::istream& in) {
     Maze maze;
     for (int row = 0; row < ROWS; ++row) {
-        int column = 0;
-        for (; column < COLUMNS; ++column) {
-            const int byte = in.get();
-            if (IsLineEnd(byte)) {
-                break;
-            }
-            if (!IsCellByte(byte)) {
-                problems.push_back({{row, column}, Describe(byte) + " stops the loader"});
-                return maze;
-            }
-            maze._rows[row][column] = static_cast<char>(byte);
-        }
-        if (column < COLUMNS) {
-            problems.push_back({{row, column}, "the row has " + std::to_string(column) + " of 28 cells"});
-        } else if (!IsLineEnd(in.peek()) && in.peek() != EOF) {
-            problems.push_back(
-                {{row, COLUMNS}, "the row is longer than 28 cells: the rest is read as the next row"});
-        }
-        while (IsLineEnd(in.peek())) {
-            in.get();
-        }
-        if (in.peek() == EOF && row < ROWS - 1) {
-            problems.push_back({{row + 1, 0}, "rows " + std::to_string(row + 1) + " to 30 are missing"});
-            return maze;
+        const RowRead read = ReadRow(in, maze._rows[row]);
+        maze._read.push_back(read);
+        if (read.fileEnd || read.stopByte != NO_STOP) {
+            break;
         }
     }
     return maze;
+}
+
+Maze::RowRead Maze::ReadRow(std::istream& in, std::string& row) {
+    RowRead read;
+    for (; read.cells < COLUMNS; ++read.cells) {
+        const int byte = in.get();
+        if (IsLineEnd(byte)) {
+            read.lineEnd = true;
+            break;
+        }
+        if (!IsCellByte(byte)) {
+            read.stopByte = byte;
+            break;
+        }
+        row[read.cells] = static_cast<char>(byte);
+    }
+    read.longer = read.cells == COLUMNS && !IsLineEnd(in.peek()) && in.peek() != EOF;
+    while (IsLineEnd(in.peek())) {
+        in.get();
+    }
+    read.fileEnd = in.eof();
+    return read;
+}
+
+std::vector<Maze::Problem> Maze::Problems() const {
+    std::vector<Problem> problems;
+    for (int row = 0; row < static_cast<int>(_read.size()); ++row) {
+        const RowRead& read = _read[row];
+        if (read.stopByte != NO_STOP) {
+            problems.push_back({{row, read.cells}, Describe(read.stopByte) + " stops the loader"});
+            return problems;
+        }
+        if (read.lineEnd) {
+            problems.push_back(
+                {{row, read.cells}, "the row has " + std::to_string(read.cells) + " of 28 cells"});
+        } else if (read.longer) {
+            problems.push_back(
+                {{row, COLUMNS}, "the row is longer than 28 cells: the rest is read as the next row"});
+        }
+        if (read.fileEnd && row < ROWS - 1) {
+            problems.push_back({{row + 1, 0}, "rows " + std::to_string(row + 1) + " to 30 are missing"});
+        }
+    }
+    return problems;
 }
 
 char Maze::At(const Cell& cell) const {

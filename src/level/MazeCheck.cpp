@@ -27,14 +27,12 @@ Cell StartCell() {
 } // namespace
 
 std::vector<MazeCheck::Finding> MazeCheck::Check(std::istream& in) {
-    std::vector<Maze::Problem> problems;
-    const Maze maze = Maze::Read(in, problems);
-    return Check(maze, problems);
+    return Check(Maze::Read(in));
 }
 
-std::vector<MazeCheck::Finding> MazeCheck::Check(const Maze& maze,
-                                                 const std::vector<Maze::Problem>& problems) {
+std::vector<MazeCheck::Finding> MazeCheck::Check(const Maze& maze) {
     std::vector<Finding> findings;
+    const std::vector<Maze::Problem> problems = maze.Problems();
     for (const Maze::Problem& problem : problems) {
         findings.push_back({true, problem.cell, problem.text});
     }

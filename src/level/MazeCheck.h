@@ -18,8 +18,8 @@ public:
     };
 
     static std::vector<Finding> Check(std::istream& in);
-    // for a maze already read, with what reading it found
-    static std::vector<Finding> Check(const Maze& maze, const std::vector<Maze::Problem>& problems);
+    // for a maze already read
+    static std::vector<Finding> Check(const Maze& maze);
     static bool Playable(const std::vector<Finding>& findings);
 
 private:

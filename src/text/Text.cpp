@@ -1,6 +1,6 @@
 #include "text/Text.h"
 
-#include "core/Game.h"
+#include "app/Game.h"
 #include "core/Log.h"
 #include "text/Letter.h"
 

@@ -1,8 +1,7 @@
 #include "video/FrameScaler.h"
 
+#include "platform/OpenGL.h"
 #include "video/PlayArea.h"
-
-#include <SDL_opengl.h>
 
 Layout FrameScaler::_layout = Layout::Fit(PlayArea::WIDTH, PlayArea::HEIGHT);
 int FrameScaler::_windowWidth = PlayArea::WIDTH;

@@ -1,14 +1,10 @@
 #include "video/Graphics.h"
 
 #include "core/Log.h"
+#include "platform/OpenGL.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
-#include <SDL_opengl.h>
-#ifdef LoadImage
-// windows.h, which the OpenGL header brings on Windows, makes LoadImage a macro of its own
-#undef LoadImage
-#endif
 #include <SDL_ttf.h>
 
 #include <cstring>

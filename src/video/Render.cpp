@@ -2,12 +2,12 @@
 
 #include "actors/Entity.h"
 #include "core/Log.h"
+#include "platform/OpenGL.h"
 #include "video/FrameScaler.h"
 #include "video/PlayArea.h"
 #include "video/Texture.h"
 
 #include <SDL.h>
-#include <SDL_opengl.h>
 
 #include <string>
 

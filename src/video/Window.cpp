@@ -1,11 +1,11 @@
 #include "video/Window.h"
 
 #include "core/Log.h"
+#include "platform/Platform.h"
 #include "video/Graphics.h"
 #include "video/Layout.h"
 #include "video/PlayArea.h"
 #include "video/Render.h"
-#include "video/VideoPlatform.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
@@ -30,7 +30,7 @@ Window::~Window() {
 }
 
 bool Window::Init() {
-    VideoPlatform::PrepareDriver();
+    Platform::PrepareVideoDriver();
     if (SDL_Init(SDL_INIT_EVERYTHING) == -1) {
         Log::SdlError("Failed to initialize SDL");
         return false;
@@ -70,21 +70,21 @@ void Window::ReadVideoInfo() {
 }
 
 void Window::ToggleFullscreen() {
-    if (!VideoPlatform::BeginModeChange()) {
+    if (!Platform::BeginModeChange()) {
         return;
     }
     bool switched = _fullscreen ? LeaveFullscreen() : EnterFullscreen();
     if (switched) {
         Log::Line("Changing window size: " + std::to_string(_width) + ", " + std::to_string(_height));
     }
-    AfterModeChange(VideoPlatform::EndModeChange());
+    AfterModeChange(Platform::EndModeChange());
 }
 
 void Window::Resize(int width, int height) {
     if (_fullscreen || (width == _width && height == _height)) {
         return;
     }
-    if (!VideoPlatform::BeginModeChange()) {
+    if (!Platform::BeginModeChange()) {
         return;
     }
     SDL_Surface* screen = SDL_SetVideoMode(width, height, 0, _flags);
@@ -95,7 +95,7 @@ void Window::Resize(int width, int height) {
     } else {
         Log::SdlError("Could not set video mode");
     }
-    AfterModeChange(VideoPlatform::EndModeChange());
+    AfterModeChange(Platform::EndModeChange());
 }
 
 // A new context starts with default render state, and without our textures when the

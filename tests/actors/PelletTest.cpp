@@ -2,8 +2,8 @@
 #include "actors/Bit.h"
 #include "actors/Wall.h"
 
+#include "app/Game.h"
 #include "collision/Rectangle.h"
-#include "core/Game.h"
 #include "core/Keyboard.h"
 #include "support/Display.h"
 #include "support/Probe.h"

@@ -10,16 +10,6 @@
 
 using Lines = std::vector<std::string>;
 
-TEST(SettingsFile, PathFollowsXdgConfigHomeThenHome) {
-    ScopedEnv config("XDG_CONFIG_HOME", "/tmp/config");
-    ScopedEnv home("HOME", "/home/player");
-    EXPECT_EQ(SettingsFile::Path(), "/tmp/config/travolk/settings");
-    ScopedEnv relative("XDG_CONFIG_HOME", "config");
-    EXPECT_EQ(SettingsFile::Path(), "/home/player/.config/travolk/settings") << "a relative path is ignored";
-    ScopedEnv unset("XDG_CONFIG_HOME", nullptr);
-    EXPECT_EQ(SettingsFile::Path(), "/home/player/.config/travolk/settings");
-}
-
 TEST(SettingsFile, RoundTripThroughATemporaryFile) {
     TempDir dir;
     const std::string path = (dir.Path() / "config/travolk/settings").string();

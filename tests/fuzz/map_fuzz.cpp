@@ -1,6 +1,6 @@
 // The maze loader on arbitrary bytes: at most one object per cell, each at a cell centre,
 // in file order, and of the type of its byte.
-#include "core/Game.h"
+#include "app/Game.h"
 #include "core/Keyboard.h"
 #include "level/Map.h"
 #include "support/LogCapture.h"

@@ -1,7 +1,7 @@
 #include "level/Map.h"
 
 #include "actors/GameObject.h"
-#include "core/Game.h"
+#include "app/Game.h"
 #include "core/Keyboard.h"
 #include "support/LogCapture.h"
 #include "support/ScratchState.h"

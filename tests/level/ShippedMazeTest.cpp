@@ -1,7 +1,7 @@
 // The shipped maze must fit the fixed places of the actors and make a level worth playing.
 #include "level/Map.h"
 
-#include "core/Game.h"
+#include "app/Game.h"
 #include "core/Keyboard.h"
 #include "level/Maze.h"
 #include "support/LogCapture.h"
@@ -24,9 +24,9 @@ protected:
     void SetUp() override {
         std::ifstream file(std::string(TRAVOLK_SOURCE_DIR) + "/res/txt/map", std::ios::binary);
         ASSERT_TRUE(file);
-        std::vector<Maze::Problem> problems;
-        rows = Maze::Read(file, problems).Rows();
-        ASSERT_TRUE(problems.empty());
+        const Maze maze = Maze::Read(file);
+        rows = maze.Rows();
+        ASSERT_TRUE(maze.Problems().empty());
     }
 
     std::vector<std::string> rows;

@@ -7,7 +7,7 @@
 // memory (which also follows the allocator's caching and so moves by a few MB either way).
 #include "actors/Enemy.h"
 #include "actors/Player.h"
-#include "core/Game.h"
+#include "app/Game.h"
 #include "states/MainState.h"
 #include "support/Events.h"
 #include "support/FakeClock.h"

@@ -1,6 +1,6 @@
 #include "states/GameState.h"
 
-#include "core/Game.h"
+#include "app/Game.h"
 #include "core/Keyboard.h"
 #include "support/LogCapture.h"
 #include "support/Probe.h"

@@ -89,9 +89,8 @@ class PlayThrough : public LevelTest, public ::testing::WithParamInterface<const
 TEST_P(PlayThrough, BotEatsEveryPellet) {
     const std::string path = std::string(TRAVOLK_SOURCE_DIR) + "/" + GetParam();
     std::ifstream file(path, std::ios::binary);
-    std::vector<Maze::Problem> problems;
-    const Maze maze = Maze::Read(file, problems);
-    ASSERT_TRUE(problems.empty()) << path;
+    const Maze maze = Maze::Read(file);
+    ASSERT_TRUE(maze.Problems().empty()) << path;
     TempDir dir;
     dir.CopyRunFolder();
     std::filesystem::copy_file(path, dir.Path() / "res/txt/map",

@@ -1,7 +1,7 @@
 // Deaths and restarts through the real driver.
 #include "actors/Enemy.h"
 #include "actors/Player.h"
-#include "core/Game.h"
+#include "app/Game.h"
 #include "states/MainState.h"
 #include "support/Events.h"
 #include "support/FakeClock.h"

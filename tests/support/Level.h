@@ -2,7 +2,7 @@
 
 #include "actors/Enemy.h"
 #include "actors/Player.h"
-#include "core/Game.h"
+#include "app/Game.h"
 #include "core/Keyboard.h"
 #include "level/Places.h"
 #include "states/MainState.h"

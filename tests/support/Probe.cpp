@@ -1,6 +1,6 @@
 #include "support/Probe.h"
 
-#include "core/Game.h"
+#include "app/Game.h"
 
 PlainProbe::~PlainProbe() {
     _journal->push_back("destroy " + _name);

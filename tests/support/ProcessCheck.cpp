@@ -1,7 +1,7 @@
 // Every test must leave the process as it found it, so that the whole binary also passes
 // as one process: SDL and its companions closed, no current state, the same working
 // folder and environment. This listener compares after each test.
-#include "core/Game.h"
+#include "app/Game.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Game.h"
+#include "app/Game.h"
 #include "core/Keyboard.h"
 #include "support/TestState.h"
 

@@ -41,8 +41,8 @@ static int MakeIcon(const std::string& source, const std::string& size, const st
 
 static bool MakeMaze(const std::string& source, const std::string& output) {
     std::ifstream file(source + "/res/txt/map", std::ios::binary);
-    std::vector<Maze::Problem> problems;
-    const Maze maze = Maze::Read(file, problems);
+    const Maze maze = Maze::Read(file);
+    const std::vector<Maze::Problem> problems = maze.Problems();
     for (const Maze::Problem& problem : problems) {
         std::cerr << source << "/res/txt/map:" << problem.cell.row + 1 << ": " << problem.text << std::endl;
     }

@@ -31,10 +31,9 @@ static int Check(const std::string& path, std::vector<std::string>& rows) {
         std::cerr << "travolk-maze: cannot read " << path << std::endl;
         return 2;
     }
-    std::vector<Maze::Problem> problems;
-    const Maze maze = Maze::Read(file, problems);
+    const Maze maze = Maze::Read(file);
     rows = maze.Rows();
-    const std::vector<MazeCheck::Finding> findings = MazeCheck::Check(maze, problems);
+    const std::vector<MazeCheck::Finding> findings = MazeCheck::Check(maze);
     for (const MazeCheck::Finding& finding : findings) {
         std::cout << path << ":" << finding.cell.row + 1 << ":" << finding.cell.column + 1 << ": "
                   << (finding.error ? "error: " : "warning: ") << finding.text << std::endl;

@@ -1,8 +1,8 @@
 #include "app/CommandLine.h"
 #include "app/DataFolder.h"
-#include "app/ProcessSetup.h"
+#include "app/Game.h"
 #include "app/SettingsFile.h"
-#include "core/Game.h"
+#include "platform/Platform.h"
 
 // On Windows SDL's start-up layer owns the process entry: its header turns this main into
 // the SDL_main that the layer calls once it has sent standard output into stdout.txt.
@@ -29,7 +29,7 @@ static WindowSettings ChooseWindowSettings(const WindowSettings& remembered, con
 }
 
 int main(int argc, char** argv) {
-    ProcessSetup::Prepare();
+    Platform::PrepareProcess();
     Options options;
     options.dataDir = DefaultDataFolder();
     const int status = CommandLine::Parse(argc, argv, options);
@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
     if (!DataFolder::Enter(options.dataDir)) {
         return 2;
     }
-    const std::string settingsPath = SettingsFile::Path();
+    const std::string settingsPath = Platform::SettingsPath();
     const WindowSettings remembered = SettingsFile::Load(settingsPath);
 
     Game::Initialize(ChooseWindowSettings(remembered, options));

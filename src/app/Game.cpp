@@ -1,4 +1,4 @@
-#include "core/Game.h"
+#include "app/Game.h"
 
 #include "audio/Audio.h"
 #include "core/Keyboard.h"

@@ -1,4 +1,4 @@
-#include "core/Game.h"
+#include "app/Game.h"
 
 #include "core/Keyboard.h"
 #include "states/MainState.h"

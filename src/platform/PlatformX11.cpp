@@ -1,0 +1,83 @@
+// Linux and the other systems where SDL 1.2 draws through X11 and GLX.
+#include "platform/Platform.h"
+
+#include "core/Log.h"
+
+#include <SDL.h>
+#include <SDL_syswm.h>
+
+#include <GL/glx.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <unistd.h>
+
+// X11 keeps the GLX context across a change of video mode, and GLX cannot make an existing
+// context share another's textures; the context is compared to tell whether they survived.
+static GLXContext contextBefore = nullptr;
+
+void Platform::PrepareProcess() {
+    // A log reader that goes away (`travolk | head -n 1`) must not end the game: the write
+    // fails, the log stream stops writing, and the game plays on.
+    signal(SIGPIPE, SIG_IGN);
+    // Started with standard output closed, the X connection that SDL opens would take its
+    // number, and every log line would go into the X socket. The first free number is
+    // taken, so filling 0, 1, 2 in order with /dev/null keeps them where they belong.
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
+            open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
+        }
+    }
+}
+
+// $XDG_CONFIG_HOME/travolk/settings, or ~/.config/travolk/settings when it is unset
+std::string Platform::SettingsPath() {
+    const char* config = getenv("XDG_CONFIG_HOME");
+    if (config && config[0] == '/') {
+        return std::string(config) + "/travolk/settings";
+    }
+    const char* home = getenv("HOME");
+    if (home && home[0] != '\0') {
+        return std::string(home) + "/.config/travolk/settings";
+    }
+    return "";
+}
+
+void Platform::PrepareVideoDriver() {
+    // Without a reachable X display, SDL would fall back to its text-mode drivers, which
+    // write terminal codes into the log and can never open an OpenGL window.
+    setenv("SDL_VIDEODRIVER", "x11", 0);
+    // The window's class (WM_CLASS) is how a desktop matches the window to the game's
+    // desktop entry and icon; without it SDL names the class after the executable file.
+    setenv("SDL_VIDEO_X11_WMCLASS", "travolk", 0);
+    // The game brings its frame to any window size itself. sdl12-compat would otherwise
+    // draw OpenGL into a picture of its own and scale that to the window, which changes the
+    // colours of blended pixels that the game copies; classic SDL 1.2 ignores the variable.
+    setenv("SDL12COMPAT_OPENGL_SCALING", "0", 0);
+}
+
+static bool QueryWindowManager(SDL_SysWMinfo& info) {
+    SDL_VERSION(&info.version);
+    if (SDL_GetWMInfo(&info) == -1) {
+        Log::Line("Could not retrieve window manager information " + Log::SdlReason());
+        return false;
+    }
+    return true;
+}
+
+bool Platform::BeginModeChange() {
+    SDL_SysWMinfo info;
+    if (!QueryWindowManager(info)) {
+        return false;
+    }
+    contextBefore = glXGetCurrentContext();
+    return true;
+}
+
+bool Platform::EndModeChange() {
+    SDL_SysWMinfo info;
+    QueryWindowManager(info);
+    return glXGetCurrentContext() == contextBefore;
+}
