@@ -14,7 +14,7 @@ TRAVOLK_WINDOWS_HOST=x86_64-w64-mingw32
 
 # to build and play
 TRAVOLK_GAME_PACKAGES=(g++ cmake make libsdl1.2-dev libsdl-image1.2-dev libsdl-ttf2.0-dev
-    libsdl-mixer1.2-dev libgl-dev zlib1g-dev fonts-liberation)
+    libsdl-mixer1.2-dev libgl-dev libpng-dev fonts-liberation)
 # to play without a display: a virtual one, keys for it, and the screenshot
 TRAVOLK_HEADLESS_PACKAGES=(xvfb xauth xdotool imagemagick)
 # to test: the sanitizer build's compiler, runtime and symbolizer, the test and benchmark
