@@ -1,21 +1,13 @@
 #include "app/CommandLine.h"
 
+#include "app/Usage.h"
 #include "video/WindowSettings.h"
 
 #include <iostream>
 #include <string>
 
 void CommandLine::PrintUsage(std::ostream& out) {
-    out << "Usage: travolk [OPTION]...\n"
-           "A maze game: steer with w a s d or the arrow keys, eat the pellets, dodge the\n"
-           "unicorns; p pauses, F11 switches fullscreen, Escape quits. Progress and errors\n"
-           "go to standard output.\n"
-           "\n"
-           "  --datadir DIR  run in DIR, the folder that holds res/\n"
-           "  --scale N      open the window N times the maze's size (1 to 8)\n"
-           "  --fullscreen   start in fullscreen (F11 or Alt+Enter switches)\n"
-           "  --help         show this help and exit\n"
-           "  --version      show the version and exit\n";
+    out << USAGE;
 }
 
 int CommandLine::Parse(int argc, char** argv, Options& options) {

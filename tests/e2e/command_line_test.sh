@@ -8,6 +8,11 @@ nodisplay() { env -u DISPLAY ./travolk "$@" >stdout.txt 2>stderr.txt; }
 
 nodisplay --help || fail "--help exit $?"
 grep -q -- "--datadir DIR" stdout.txt && [ ! -s stderr.txt ] || fail "--help output"
+# the README's table of options is the usage's list
+usage_options=$(sed -n 's/^  \(--[a-z]*\( [A-Z][A-Z]*\)\?\)  .*/\1/p' stdout.txt)
+readme_options=$(sed -n 's/^| `\(--[^`]*\)` |.*/\1/p' "$E2E_DIR/../../README.md")
+[ -n "$usage_options" ] && [ "$usage_options" = "$readme_options" ] ||
+    fail "README's options: $(echo $readme_options), the usage's: $(echo $usage_options)"
 nodisplay --version || fail "--version exit $?"
 [[ "$(cat stdout.txt)" =~ ^travolk\ [0-9]+\.[0-9]+\.[0-9]+$ ]] || fail "version line: $(cat stdout.txt)"
 
