@@ -35,6 +35,7 @@ build_in_root() {
     local status=0
     debian_root_run "$root" "scripts/package.sh --build-only" || status=$?
     debian_root_unmount "$root"
+    trap - EXIT
     [ "$status" = 0 ] || return "$status"
     mkdir -p "$build"
     rm -f "$build"/travolk_*.deb
