@@ -22,7 +22,7 @@ wait_exit 10 || fail "reader gone: exit code $?"
 GAME=$!
 WINDOW=$(travolk_find_window) || fail "no window with standard output closed"
 travolk_key "$WINDOW" Escape
-wait_exit 1 || fail "standard output closed: exit code $?"
+wait_exit 10 || fail "standard output closed: exit code $?"
 
 # SIGTERM and SIGINT end it like the window's close (a background job of a script starts
 # with SIGINT ignored, hence the default put back for the game)
