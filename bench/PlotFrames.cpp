@@ -1,7 +1,7 @@
 // plot_frames IN.csv OUT.png: the frame periods (and the work in each) of frame_pacing's
 // CSV as a picture: one column a frame, 10 to 20 ms from bottom to top, grid every 1 ms,
 // the 16 ms line brighter; periods in white, work in green.
-#include "PngWriter.h"
+#include "video/PngWriter.h"
 
 #include <cstdio>
 #include <fstream>

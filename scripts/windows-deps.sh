@@ -8,6 +8,7 @@
 # Usage: scripts/windows-deps.sh PREFIX
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
+source "$(dirname "$0")/debian-sources.sh"
 [ $# -eq 1 ] || { echo "usage: $0 PREFIX" >&2; exit 2; }
 PREFIX=$(realpath -m "$1")
 HOST=$TRAVOLK_WINDOWS_HOST
@@ -15,60 +16,12 @@ SOURCES=(libsdl1.2 libpng1.6 freetype sdl-mixer1.2)
 WORK="$PREFIX.src"
 JOBS=$(nproc)
 
-# Source packages come from the archive this machine installs from: a deb-src entry for
-# each of its deb entries.
-add_source_entries() {
-    local list=/etc/apt/sources.list.d/travolk-deb-src
-    if [ -f /etc/apt/sources.list ]; then
-        sed -n 's/^deb /deb-src /p' /etc/apt/sources.list >"$list.list"
-    fi
-    for file in /etc/apt/sources.list.d/*.sources; do
-        [ -f "$file" ] && [ "$file" != "$list.sources" ] || continue
-        awk 'BEGIN { RS = ""; ORS = "\n\n" } /(^|\n)Types:[^\n]*deb([ \n]|$)/ { sub(/Types:[^\n]*/, "Types: deb-src"); print }' \
-            "$file"
-    done >"$list.sources"
-    apt-get update -qq
-}
-
-# the source versions that apt knows of a package, newest first
-versions_of() {
-    apt-cache showsrc --only-source "$1" | awk '/^Version:/ { print $2 }' | sort -u -r -V
-}
-
-# what the prefix is made from: the versions on offer and this script
-wanted_versions() {
-    for package in "${SOURCES[@]}"; do
-        echo "$package" $(versions_of "$package")
-    done
-    sha256sum "${BASH_SOURCE[0]}" | cut -d' ' -f1
-}
-
-# fetch PACKAGE: its newest source that the mirror holds, unpacked with Debian's patches
-fetch() {
-    for version in $(versions_of "$1"); do
-        if (cd "$WORK" && apt-get source -qq "$1=$version" >>fetch.log 2>&1); then
-            echo "$1 $version" >>"$WORK/fetched"
-            return 0
-        fi
-    done
-    tail -n 5 "$WORK/fetch.log"
-    echo "could not fetch the source of $1" >&2
-    exit 1
-}
-
 # configure_for_windows DIR [OPTIONS]: an autotools configuration for Windows, into PREFIX
 configure_for_windows() {
     local dir=$1
     shift
     (cd "$dir" && ./configure --host=$HOST --prefix="$PREFIX" --disable-static "$@" >configure.log 2>&1) ||
         { tail -n 30 "$dir/config.log"; echo "configure failed in $dir" >&2; exit 1; }
-}
-
-# make_in DIR ARGS...: make in DIR, its output kept in DIR/make.log and shown on failure
-make_in() {
-    local dir=$1
-    shift
-    make -C "$dir" "$@" >>"$dir/make.log" 2>&1 || { tail -n 30 "$dir/make.log"; echo "make $* failed in $dir" >&2; exit 1; }
 }
 
 make_and_install() {
@@ -108,12 +61,7 @@ build_mixer() {
     make_in "$1" install-hdrs install-lib
 }
 
-# the unpacked source tree of a package, with Debian's patches applied
-tree() {
-    find "$WORK" -mindepth 1 -maxdepth 1 -type d -name "$1-*" | head -n 1
-}
-
-apt-cache showsrc libsdl1.2 2>/dev/null | grep -q '^Package:' || add_source_entries
+travolk_source_entries libsdl1.2
 WANTED=$(wanted_versions)
 if [ -f "$PREFIX/versions" ] && [ "$(cat "$PREFIX/versions")" = "$WANTED" ]; then
     echo "Windows libraries: kept ($PREFIX)"

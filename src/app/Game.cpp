@@ -3,6 +3,7 @@
 #include "audio/Audio.h"
 #include "core/Keyboard.h"
 #include "core/Log.h"
+#include "platform/Platform.h"
 #include "states/GameState.h"
 #include "states/MainState.h"
 #include "video/Graphics.h"
@@ -16,6 +17,7 @@
 
 bool Game::_run = true;
 bool Game::_restart = false;
+bool Game::_newMaze = false;
 float Game::_fps = 0;
 Timer Game::_gameTimer;
 Window* Game::_window = nullptr;
@@ -29,6 +31,7 @@ static const uint32_t FRAME_MS = 16;
 void Game::Initialize(const WindowSettings& settings) {
     _run = true;
     _restart = false;
+    _newMaze = false;
     _fps = 0;
     srand(static_cast<unsigned>(time(nullptr)));
 
@@ -90,7 +93,7 @@ void Game::ReadEvents() {
         switch (event.type) {
         case SDL_KEYDOWN:
             _keyboard->KeyPress(event.key.keysym.sym);
-            toggleFullscreen = toggleFullscreen || IsFullscreenKey(event.key.keysym);
+            toggleFullscreen = toggleFullscreen || IsFullscreenKey(event.key.keysym.sym, event.key.keysym.mod);
             break;
         case SDL_KEYUP:
             _keyboard->KeyRelease(event.key.keysym.sym);
@@ -114,18 +117,20 @@ void Game::ReadEvents() {
 }
 
 // F11, or Enter with Alt held
-bool Game::IsFullscreenKey(const SDL_keysym& key) {
-    return key.sym == SDLK_F11 || (key.sym == SDLK_RETURN && (key.mod & KMOD_ALT));
+bool Game::IsFullscreenKey(int symbol, int modifiers) {
+    return symbol == SDLK_F11 || (symbol == SDLK_RETURN && (modifiers & KMOD_ALT));
 }
 
 void Game::WaitForFrameEnd() {
-    // spins rather than sleeps: a sleep on a desktop scheduler overshoots the 16 ms
-    while (_gameTimer.GetTicks() < FRAME_MS) {
-    }
+    Platform::WaitForStepEnd(_gameTimer, FRAME_MS);
 }
 
 void Game::ReplaceState() {
     delete _state;
+    if (_newMaze) {
+        Graphics::LoadPictures();
+        _newMaze = false;
+    }
     _state = _stateFactory(_keyboard, _render, _window);
     _state->Initialize();
     _restart = false;
@@ -158,6 +163,11 @@ void Game::Remove(Entity* entity) {
 }
 
 void Game::Restart() {
+    _restart = true;
+}
+
+void Game::NewMaze() {
+    _newMaze = true;
     _restart = true;
 }
 

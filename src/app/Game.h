@@ -3,7 +3,6 @@
 #include "core/Timer.h"
 #include "video/WindowSettings.h"
 
-struct SDL_keysym;
 class Entity;
 class GameObject;
 class GameState;
@@ -35,6 +34,8 @@ public:
     static void Remove(Entity* entity);
     static void Restart();
     static void DoRestart();
+    // the maze files changed: its picture loaded again and a new game started in it
+    static void NewMaze();
 
     // test doors: make a state current, and choose what a restart builds
     static GameState* GetState() { return _state; }
@@ -45,13 +46,14 @@ private:
     Game() {}
 
     static void ReadEvents();
-    static bool IsFullscreenKey(const SDL_keysym& key);
+    static bool IsFullscreenKey(int symbol, int modifiers);
     static void WaitForFrameEnd();
     static void ReplaceState();
     static GameState* MakeMainState(const Keyboard* keyboard, Render* render, Window* window);
 
     static bool _run;
     static bool _restart;
+    static bool _newMaze;
     static float _fps;
     static Timer _gameTimer;
     static Window* _window;     // owned

@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/DataFolder.h"
 #include "app/Game.h"
+#include "app/MazeOffer.h"
 #include "app/SettingsFile.h"
 #include "platform/Platform.h"
 
@@ -39,6 +40,7 @@ int main(int argc, char** argv) {
     if (!DataFolder::Enter(options.dataDir)) {
         return 2;
     }
+    Platform::AnswerPage({MazeOffer::Take, MazeOffer::Current});
     const std::string settingsPath = Platform::SettingsPath();
     const WindowSettings remembered = SettingsFile::Load(settingsPath);
 
@@ -52,5 +54,6 @@ int main(int argc, char** argv) {
     if (started && (last.scale != remembered.scale || last.fullscreen != remembered.fullscreen)) {
         SettingsFile::Save(settingsPath, last);
     }
+    Platform::EndProcess();
     return 0;
 }

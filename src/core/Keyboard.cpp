@@ -12,9 +12,41 @@ void Keyboard::KeyRelease(int key) {
     Set(key, false);
 }
 
-void Keyboard::Set(int key, bool down) {
+// scan codes of the newer numbering and the SDL 1.2 symbols of the same keys
+struct NewerKey {
+    int scanCode;
+    int symbol;
+};
+static const NewerKey NEWER_KEYS[] = {
+    {82, 273}, {81, 274}, {79, 275}, {80, 276}, // up, down, right, left
+    {73, 277}, {74, 278}, {77, 279}, {75, 280}, {78, 281}, // insert, home, end, page up, page down
+    {58, 282}, {59, 283}, {60, 284}, {61, 285}, {62, 286}, {63, 287}, // F1 to F6
+    {64, 288}, {65, 289}, {66, 290}, {67, 291}, {68, 292}, {69, 293}, // F7 to F12
+    {229, 303}, {225, 304}, {228, 305}, {224, 306}, {230, 307}, {226, 308}, // shift, ctrl, alt
+};
+static const int NEWER_NUMBERING = 1 << 10;
+
+int Keyboard::Slot(int key) {
     if (key >= 0 && key < KEY_COUNT) {
-        _keys[key] = down;
+        return key;
+    }
+    for (const NewerKey& newer : NEWER_KEYS) {
+        if (key == (newer.scanCode | NEWER_NUMBERING)) {
+            return newer.symbol;
+        }
+    }
+    return -1;
+}
+
+bool Keyboard::Entry(int key) const {
+    const int slot = Slot(key);
+    return slot >= 0 && _keys[slot];
+}
+
+void Keyboard::Set(int key, bool down) {
+    const int slot = Slot(key);
+    if (slot >= 0) {
+        _keys[slot] = down;
     }
 }
 
@@ -24,7 +56,7 @@ bool Keyboard::IsPressed(char key) const {
 }
 
 bool Keyboard::IsDown(int key) const {
-    return key >= 0 && key < KEY_COUNT && Entry(key);
+    return Entry(key);
 }
 
 bool Keyboard::IsReleased(char key) const {

@@ -2,6 +2,8 @@
 
 // The down/up state of every SDL 1.2 key symbol up to SDLK_EURO. The driver writes the one
 // live table from the event queue; copies of it serve as snapshots of the previous frame.
+// Where SDL numbers the keys without a character the newer way (scan code + 1024, as
+// emscripten's SDL 1.2 does), those keys find their SDL 1.2 entries.
 class Keyboard {
 public:
     static const int KEY_COUNT = 322;
@@ -23,7 +25,9 @@ public:
     bool Alt() const;
 
 private:
-    bool Entry(int key) const { return _keys[key]; }
+    // the table's entry for a symbol, or -1 for none
+    static int Slot(int key);
+    bool Entry(int key) const;
     void Set(int key, bool down);
 
     bool _keys[KEY_COUNT];

@@ -90,16 +90,16 @@ SDL_Surface* Graphics::EnlargeToPowerOfTwo(SDL_Surface* image, int width, int he
 
 void Graphics::Upload(Texture* texture, const Pixels& pixels) {
     const GLenum format = pixels.bytesPerPixel == 4 ? GL_RGBA : GL_RGB;
-    glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     GLuint id = 0;
     glGenTextures(1, &id);
     texture->id = id;
     glBindTexture(GL_TEXTURE_2D, id);
     glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
-    glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
-    glTexImage2D(GL_TEXTURE_2D, 0, pixels.bytesPerPixel, pixels.width, pixels.height, 0, format,
+    glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, TEXTURE_CLAMP);
+    glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, TEXTURE_CLAMP);
+    glTexImage2D(GL_TEXTURE_2D, 0, format, pixels.width, pixels.height, 0, format,
                  GL_UNSIGNED_BYTE, pixels.data.data());
 }
 

@@ -25,6 +25,8 @@ public:
     static bool LoadGraphics();
     static Texture* GetTexture(GFX id);
     static void UnloadGraphics();
+    // the four pictures from their files; a second load keeps the records handed out valid
+    static bool LoadPictures();
 
     // glyphs
     static bool LoadTTFFont(std::string name);
@@ -44,7 +46,6 @@ private:
         std::vector<uint8_t> data;
     };
 
-    static bool LoadPictures();
     static SDL_Surface* EnlargeToPowerOfTwo(SDL_Surface* image, int width, int height);
     static void Upload(Texture* texture, const Pixels& pixels);
     static void Replace(Texture*& slot, Texture* texture);

@@ -3,6 +3,7 @@
 #include "actors/Entity.h"
 #include "core/Log.h"
 #include "platform/OpenGL.h"
+#include "platform/Platform.h"
 #include "video/FrameScaler.h"
 #include "video/PlayArea.h"
 #include "video/Texture.h"
@@ -63,8 +64,8 @@ void Render::Draw(const Entity* entity, const Transform* view) {
     glLoadIdentity();
     glScalef(texture->maxU, texture->maxV, 1);
 
-    glBegin(GL_QUADS);
     glColor4f(colour.r * brightness, colour.g * brightness, colour.b * brightness, colour.a);
+    glBegin(GL_QUADS);
     glTexCoord2f(0, 0);
     glVertex2f(0, 0);
     glTexCoord2f(1, 0);
@@ -80,6 +81,6 @@ void Render::Draw(const Entity* entity, const Transform* view) {
 
 void Render::Refresh() {
     FrameScaler::Present();
-    SDL_GL_SwapBuffers();
+    Platform::ShowFrame();
     glClear(GL_COLOR_BUFFER_BIT);
 }

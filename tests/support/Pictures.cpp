@@ -1,6 +1,6 @@
 #include "support/Pictures.h"
 
-#include "PngWriter.h"
+#include "video/PngWriter.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Image.h"
+#include "video/Image.h"
 
 // The desktop icon: the player's sprite, enlarged by whole pixels, on a black tile with the
 // maze's blue wall outline.

@@ -3,9 +3,9 @@
 // committing new pictures).
 // travolk_assets --icon SOURCE_DIR SIZE OUTPUT_FILE: makes the desktop icon of that size.
 #include "Icon.h"
-#include "MazePicture.h"
+#include "level/MazePicture.h"
 #include "PixelArt.h"
-#include "PngWriter.h"
+#include "video/PngWriter.h"
 #include "level/Maze.h"
 
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "MazePicture.h"
+#include "level/MazePicture.h"
 
 #include "level/Maze.h"
 

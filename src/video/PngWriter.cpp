@@ -1,4 +1,4 @@
-#include "PngWriter.h"
+#include "video/PngWriter.h"
 
 #include <png.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Image.h"
+#include "video/Image.h"
 
 #include <string>
 #include <vector>

@@ -1,0 +1,233 @@
+// The page around the browser game: sizing, the log, mazes from files and links, play
+// again and fullscreen. The game answers through the functions its platform file exports.
+"use strict";
+
+const FRAME_WIDTH = 448;
+const FRAME_HEIGHT = 496;
+const MAX_MAZE_BYTES = 64 * 1024;
+const OFFERED_MAZE = "/tmp/offered-maze";
+// a shared maze: its cells, two bits each, in base64url after this
+const LINK_PREFIX = "#maze=1.";
+const CELL_LETTERS = "SDBX";
+const MAZE_ROWS = 31;
+const MAZE_COLUMNS = 28;
+
+const canvas = document.getElementById("canvas");
+const stage = document.getElementById("stage");
+const logBox = document.getElementById("log");
+const report = document.getElementById("maze-report");
+const shareLink = document.getElementById("share-link");
+const playAgain = document.getElementById("play-again");
+let gameRunning = false;
+let linkOffered = false;
+
+function say(text, bad) {
+    report.textContent = text;
+    report.title = text;
+    report.classList.toggle("bad", Boolean(bad));
+}
+
+// The largest whole scale that fits, so every frame pixel is a square of screen pixels;
+// below 1x the frame shrinks to fit.
+function fitCanvas() {
+    const width = stage.clientWidth;
+    const height = stage.clientHeight;
+    const fit = Math.min(width / FRAME_WIDTH, height / FRAME_HEIGHT);
+    const scale = fit >= 1 ? Math.floor(fit) : fit;
+    const ratio = window.devicePixelRatio || 1;
+    // whole device pixels per frame pixel where the screen's ratio allows
+    const cssScale = fit >= 1 ? Math.max(1, Math.floor(scale * ratio)) / ratio : scale;
+    canvas.style.width = FRAME_WIDTH * cssScale + "px";
+    canvas.style.height = FRAME_HEIGHT * cssScale + "px";
+}
+
+function logLine(text) {
+    logBox.textContent += text + "\n";
+    logBox.scrollTop = logBox.scrollHeight;
+    console.log(text);
+}
+
+// The game's standard output, byte by byte: a line is shown whole, every byte kept.
+const outputBytes = [];
+const decoder = new TextDecoder();
+function writeOutput(byte) {
+    if (byte === null || byte === 10) {
+        logLine(decoder.decode(new Uint8Array(outputBytes)));
+        outputBytes.length = 0;
+    } else {
+        outputBytes.push(byte);
+    }
+}
+
+function callGame(name, argument) {
+    const types = argument === undefined ? [] : ["string"];
+    const args = argument === undefined ? [] : [argument];
+    return Module.ccall(name, "string", types, args);
+}
+
+// maze text <-> link fragment
+function encodeMaze(text) {
+    const rows = text.split("\n").slice(0, MAZE_ROWS);
+    const bytes = new Uint8Array(Math.ceil(MAZE_ROWS * MAZE_COLUMNS / 4));
+    let cell = 0;
+    for (const row of rows) {
+        for (const letter of row) {
+            bytes[cell >> 2] |= CELL_LETTERS.indexOf(letter) << (2 * (cell & 3));
+            cell++;
+        }
+    }
+    const base64 = btoa(String.fromCharCode(...bytes));
+    return LINK_PREFIX + base64.replace(/\+/g, "-").replace(/\//g, "_").replace(/=+$/, "");
+}
+
+// the maze file of a fragment, or null when it is damaged
+function decodeMaze(fragment) {
+    if (!fragment.startsWith(LINK_PREFIX)) {
+        return null;
+    }
+    const data = fragment.slice(LINK_PREFIX.length);
+    const expected = Math.ceil(MAZE_ROWS * MAZE_COLUMNS / 4);
+    if (!/^[A-Za-z0-9_-]*$/.test(data) || data.length !== Math.ceil(expected * 4 / 3)) {
+        return null;
+    }
+    let binary;
+    try {
+        binary = atob(data.replace(/-/g, "+").replace(/_/g, "/"));
+    } catch (error) {
+        return null;
+    }
+    let text = "";
+    for (let row = 0; row < MAZE_ROWS; row++) {
+        for (let column = 0; column < MAZE_COLUMNS; column++) {
+            const cell = row * MAZE_COLUMNS + column;
+            text += CELL_LETTERS[(binary.charCodeAt(cell >> 2) >> (2 * (cell & 3))) & 3];
+        }
+        text += "\n";
+    }
+    return text;
+}
+
+function updateShareLink() {
+    const maze = callGame("travolk_current_maze");
+    shareLink.href = location.pathname + location.search + encodeMaze(maze);
+}
+
+// Hands a maze file's bytes to the game; says what came of it. True when it plays.
+function offerMaze(bytes, name) {
+    FS.writeFile(OFFERED_MAZE, bytes);
+    const lines = callGame("travolk_offer_maze", OFFERED_MAZE).trim().split("\n");
+    const verdict = lines.shift();
+    const playable = verdict === "playable";
+    const findings = lines.map((line) => name + ":" + line);
+    const summary = playable ? name + ": playing it" : name + ": not playable, the game goes on unchanged";
+    say([summary].concat(findings).join("\n"), !playable);
+    for (const line of findings) {
+        console.log(line);
+    }
+    if (playable) {
+        updateShareLink();
+        history.replaceState(null, "", shareLink.href);
+    }
+    return playable;
+}
+
+function offerFile(file) {
+    if (!file) {
+        return;
+    }
+    if (file.size > MAX_MAZE_BYTES) {
+        say(file.name + ": " + file.size + " bytes is too large for a maze file (at most " +
+            MAX_MAZE_BYTES + "); the game goes on unchanged", true);
+        return;
+    }
+    if (file.size === 0) {
+        say(file.name + ": the file is empty; the game goes on unchanged", true);
+        return;
+    }
+    file.arrayBuffer().then((buffer) => offerMaze(new Uint8Array(buffer), file.name),
+        () => say(file.name + ": the file cannot be read; the game goes on unchanged", true));
+}
+
+// the maze of the page's link, once, before the first game starts
+function offerLinkedMaze() {
+    if (linkOffered || !location.hash) {
+        return;
+    }
+    linkOffered = true;
+    const maze = decodeMaze(location.hash);
+    if (maze === null) {
+        say("The link's maze is damaged; playing the game's own maze", true);
+    } else if (!offerMaze(new TextEncoder().encode(maze), "linked maze")) {
+        say(report.textContent.replace("the game goes on unchanged", "playing the game's own maze"), true);
+    }
+}
+
+function toggleFullscreen() {
+    if (document.fullscreenElement) {
+        document.exitFullscreen();
+    } else {
+        stage.requestFullscreen().catch(() => say("The browser refused fullscreen", true));
+    }
+}
+
+var Module = {
+    canvas: canvas,
+    stdout: writeOutput,
+    printErr: (text) => console.warn(text),
+    travolkReady: () => {
+        gameRunning = true;
+        playAgain.hidden = true;
+        offerLinkedMaze();
+        updateShareLink();
+    },
+    travolkEnded: () => {
+        gameRunning = false;
+        playAgain.hidden = false;
+        playAgain.focus();
+    },
+    travolkToggleFullscreen: toggleFullscreen,
+};
+
+document.getElementById("maze-file").addEventListener("change", (event) => {
+    offerFile(event.target.files[0]);
+    event.target.value = "";
+});
+document.getElementById("fullscreen").addEventListener("click", toggleFullscreen);
+document.getElementById("show-log").addEventListener("click", (event) => {
+    logBox.hidden = !logBox.hidden;
+    event.target.setAttribute("aria-pressed", String(!logBox.hidden));
+});
+playAgain.addEventListener("click", () => {
+    if (!gameRunning) {
+        Module.callMain([]);
+        canvas.focus();
+    }
+});
+canvas.addEventListener("click", () => canvas.focus());
+stage.addEventListener("dragover", (event) => {
+    event.preventDefault();
+    stage.classList.add("dropping");
+});
+stage.addEventListener("dragleave", () => stage.classList.remove("dropping"));
+stage.addEventListener("drop", (event) => {
+    event.preventDefault();
+    stage.classList.remove("dropping");
+    offerFile(event.dataTransfer.files[0]);
+});
+// The game's keys must not scroll the page or reach the browser's own shortcuts.
+window.addEventListener("keydown", (event) => {
+    const own = ["ArrowUp", "ArrowDown", "ArrowLeft", "ArrowRight", " ", "F11"];
+    const altEnter = event.key === "Enter" && event.altKey;
+    if (gameRunning && (own.includes(event.key) || altEnter)) {
+        event.preventDefault();
+    }
+}, true);
+window.addEventListener("resize", fitCanvas);
+// SDL sizes the canvas when the game sets its video mode, and clears its style
+new MutationObserver(() => {
+    if (!canvas.style.width) {
+        fitCanvas();
+    }
+}).observe(canvas, { attributes: true, attributeFilter: ["style", "width", "height"] });
+document.addEventListener("fullscreenchange", fitCanvas);
+fitCanvas();

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Building libraries from Debian's source packages, for the builds that bring their own
+# (Windows, the browser). Sourced; the caller sets SOURCES (the source packages), WORK (where
+# they are unpacked) and JOBS.
+
+# Source packages come from the archive this machine installs from: a deb-src entry for
+# each of its deb entries.
+add_source_entries() {
+    local list=/etc/apt/sources.list.d/travolk-deb-src
+    if [ -f /etc/apt/sources.list ]; then
+        sed -n 's/^deb /deb-src /p' /etc/apt/sources.list >"$list.list"
+    fi
+    for file in /etc/apt/sources.list.d/*.sources; do
+        [ -f "$file" ] && [ "$file" != "$list.sources" ] || continue
+        awk 'BEGIN { RS = ""; ORS = "\n\n" } /(^|\n)Types:[^\n]*deb([ \n]|$)/ { sub(/Types:[^\n]*/, "Types: deb-src"); print }' \
+            "$file"
+    done >"$list.sources"
+    apt-get update -qq
+}
+
+# travolk_source_entries PACKAGE: makes sure apt knows the sources, PACKAGE's among them
+travolk_source_entries() {
+    apt-cache showsrc "$1" 2>/dev/null | grep -q '^Package:' || add_source_entries
+}
+
+# the source versions that apt knows of a package, newest first
+versions_of() {
+    apt-cache showsrc --only-source "$1" | awk '/^Version:/ { print $2 }' | sort -u -r -V
+}
+
+# what the prefix is made from: the versions on offer, the script running and this file
+wanted_versions() {
+    for package in "${SOURCES[@]}"; do
+        echo "$package" $(versions_of "$package")
+    done
+    sha256sum "$0" "${BASH_SOURCE[0]}" | cut -d' ' -f1
+}
+
+# fetch PACKAGE: its newest source that the mirror holds, unpacked with Debian's patches
+fetch() {
+    for version in $(versions_of "$1"); do
+        if (cd "$WORK" && apt-get source -qq "$1=$version" >>fetch.log 2>&1); then
+            echo "$1 $version" >>"$WORK/fetched"
+            return 0
+        fi
+    done
+    tail -n 5 "$WORK/fetch.log"
+    echo "could not fetch the source of $1" >&2
+    exit 1
+}
+
+# make_in DIR ARGS...: make in DIR, its output kept in DIR/make.log and shown on failure
+make_in() {
+    local dir=$1
+    shift
+    make -C "$dir" "$@" >>"$dir/make.log" 2>&1 || { tail -n 30 "$dir/make.log"; echo "make $* failed in $dir" >&2; exit 1; }
+}
+
+# the unpacked source tree of a package, with Debian's patches applied
+tree() {
+    find "$WORK" -mindepth 1 -maxdepth 1 -type d -name "$1-*" | head -n 1
+}

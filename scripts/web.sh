@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# The game for the browser: builds its libraries from Debian's source packages and the game
+# with Debian's emscripten into build-web/site/ (a static site: index.html and the files it
+# loads), then runs the browser tests in Debian's Chromium. Installs what it needs. Exits
+# non-zero on any failure.
+# Usage: scripts/web.sh             build and test
+#        scripts/web.sh --serve [PORT]   build if needed, then serve the site on 127.0.0.1
+set -euo pipefail
+source "$(dirname "$0")/setup.sh"
+OUT="$TRAVOLK_ROOT/build-web"
+SITE="$OUT/site"
+TESTS="$TRAVOLK_ROOT/tests/web"
+
+serve_port=""
+case "${1:-}" in
+"") ;;
+--serve) serve_port=${2:-8080} ;;
+*)
+    echo "Usage: $0 [--serve [PORT]]" >&2
+    exit 2
+    ;;
+esac
+
+# the compiler and what builds Debian's sources; Node.js for the tests and the server;
+# the browser; the desktop game's packages, whose log and frame the browser's must match
+TRAVOLK_WEB_PACKAGES=(emscripten node-acorn nodejs npm dpkg-dev make cmake chromium fonts-liberation)
+if [ -n "$serve_port" ]; then
+    travolk_install_packages "${TRAVOLK_WEB_PACKAGES[@]}"
+else
+    travolk_install_packages "${TRAVOLK_WEB_PACKAGES[@]}" "${TRAVOLK_GAME_PACKAGES[@]}" "${TRAVOLK_HEADLESS_PACKAGES[@]}"
+fi
+source "$TRAVOLK_ROOT/scripts/web-env.sh"
+
+build_site() {
+    "$TRAVOLK_ROOT/scripts/web-deps.sh" "$OUT/deps"
+    emcmake cmake -S "$TRAVOLK_ROOT" -B "$OUT/game" -DCMAKE_BUILD_TYPE=Release -DTRAVOLK_WERROR=ON \
+        -DTRAVOLK_WEB_PREFIX="$OUT/deps" -DTRAVOLK_WEB_SITE="$SITE" >/dev/null
+    cmake --build "$OUT/game" -j "$(nproc)" --target travolk
+    echo "Built $SITE: $(du -cb "$SITE"/* | tail -n 1 | cut -f1) bytes, $(gzip -c "$SITE"/* | wc -c) gzipped"
+}
+
+if [ -n "$serve_port" ]; then
+    [ -f "$SITE/travolk.wasm" ] || build_site
+    (cd "$TESTS" && [ -d node_modules ] || npm ci --no-audit --no-fund >/dev/null)
+    exec node "$TESTS/serve.mjs" "$SITE" "$serve_port"
+fi
+
+build_site
+# the desktop game, whose log lines and frame the browser game must match
+travolk_build_game "$OUT/desktop"
+(cd "$TESTS" && npm ci --no-audit --no-fund >/dev/null)
+TRAVOLK_SITE="$SITE" TRAVOLK_DESKTOP="$OUT/desktop" "${TRAVOLK_XVFB[@]}" node --test --test-concurrency=1 "$TESTS"/*.test.mjs

@@ -1,0 +1,111 @@
+// The browser: emscripten's SDL 1.2 over a canvas, OpenGL through WebGL. The browser
+// shows a frame only when the program gives control back to it, so the game yields at
+// every shown frame, and keeps its own clock of steps whatever the screen's refresh.
+#include "platform/Platform.h"
+
+#include <SDL.h>
+#include <emscripten.h>
+
+#include <string>
+
+// Waits for the browser's next animation frame, where it shows what was drawn.
+EM_ASYNC_JS(void, WaitForAnimationFrame, (), {
+    await new Promise(function(resume) { requestAnimationFrame(function() { resume(); }); });
+});
+
+// The page switches the game area's fullscreen.
+EM_JS(void, AskPageForFullscreen, (), {
+    if (Module.travolkToggleFullscreen) {
+        Module.travolkToggleFullscreen();
+    }
+});
+
+// The clock of steps: when the current step was due, and how long a step lasts. A step
+// behind its time runs at once, without a frame shown, up to MAX_LATE_STEPS in a row; a
+// backlog of more than that is dropped, so a stalled page resumes rather than races.
+static const int MAX_LATE_STEPS = 4;
+static uint32_t stepDue = 0;
+static uint32_t stepLength = 0;
+static int lateSteps = 0;
+
+// The page's calls, its one way into the game.
+static Platform::PageRequests page = {nullptr, nullptr};
+
+// the text the page reads from the last call, until the next
+static const char* Answer(const std::string& text) {
+    static std::string answer;
+    answer = text;
+    return answer.c_str();
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE const char* travolk_offer_maze(const char* path) {
+    return Answer(page.offerMaze ? page.offerMaze(path) : "unplayable\n");
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE const char* travolk_current_maze() {
+    return Answer(page.currentMaze ? page.currentMaze() : "");
+}
+
+// The page learns that the game answers, and may hand it a maze before it starts.
+EM_JS(void, TellPageReady, (), {
+    if (Module.travolkReady) {
+        Module.travolkReady();
+    }
+});
+
+EM_JS(void, TellPageEnded, (), {
+    if (Module.travolkEnded) {
+        Module.travolkEnded();
+    }
+});
+
+void Platform::PrepareProcess() {
+}
+
+void Platform::AnswerPage(const PageRequests& requests) {
+    page = requests;
+    TellPageReady();
+}
+
+void Platform::EndProcess() {
+    TellPageEnded();
+}
+
+// a browser page has no settings file: every visit starts from the defaults
+std::string Platform::SettingsPath() {
+    return "";
+}
+
+void Platform::PrepareVideoDriver() {
+}
+
+// The canvas keeps its size; the page brings the game area to fullscreen and scales it.
+bool Platform::BeginModeChange() {
+    AskPageForFullscreen();
+    return false;
+}
+
+bool Platform::EndModeChange() {
+    return true;
+}
+
+void Platform::ShowFrame() {
+    const uint32_t nextDue = stepDue + stepLength;
+    if (SDL_GetTicks() >= nextDue && ++lateSteps < MAX_LATE_STEPS) {
+        return;
+    }
+    lateSteps = 0;
+    do {
+        WaitForAnimationFrame();
+    } while (SDL_GetTicks() < nextDue);
+}
+
+void Platform::WaitForStepEnd(const Timer&, uint32_t stepMs) {
+    stepLength = stepMs;
+    stepDue += stepMs;
+    const uint32_t now = SDL_GetTicks();
+    if (now - stepDue > MAX_LATE_STEPS * stepMs && now > stepDue) {
+        stepDue = now;
+    }
+}
+

@@ -1,0 +1,117 @@
+// The browser game against the desktop game: its start, frame, keys, speed, Escape and
+// play again, and the page's sizing.
+import { test, before, after } from "node:test";
+import assert from "node:assert/strict";
+import { execFileSync } from "node:child_process";
+import { mkdtempSync, readFileSync, writeFileSync } from "node:fs";
+import { tmpdir } from "node:os";
+import { join } from "node:path";
+import { startBrowser, openGame, logLines, holdKey, sleep, playerAt, savedFrame, FRAME } from "./lib.mjs";
+
+const work = mkdtempSync(join(tmpdir(), "travolk-web-"));
+const DESKTOP_SPEED = 62.5; // px/s: a pixel a step, a step every 16 ms
+let session;
+
+before(async () => {
+    session = await startBrowser();
+});
+after(async () => {
+    await session.close();
+});
+
+const withoutDecisions = (lines) => lines.filter((line) => !/^[0-9]+$/.test(line));
+
+test("starts, logs and draws as the desktop game does", async () => {
+    execFileSync("bash", [join(import.meta.dirname, "desktop_reference.sh"), process.env.TRAVOLK_DESKTOP, work],
+        { stdio: "inherit" });
+    const started = Date.now();
+    const { page, errors } = await openGame(session);
+    console.log(`first frame ${Date.now() - started} ms after the page was asked for`);
+    assert.equal(await page.title(), "Travolk");
+    const lines = await logLines(page);
+    const startup = withoutDecisions(lines.slice(0, lines.indexOf("Game initialization successful") + 1));
+    const desktop = readFileSync(join(work, "startup.log"), "latin1").split("\n").filter((line) => line !== "");
+    assert.deepEqual(startup, desktop);
+
+    await sleep(1000 - (Date.now() - started) % 1000);
+    writeFileSync(join(work, "web.png"), await savedFrame(page));
+    // same pictures: the frames differ only where the four wandering enemies are, 13 x 13
+    // pixels each, in either frame
+    let differing = "";
+    try {
+        execFileSync("compare", ["-metric", "AE", join(work, "desktop.png"), join(work, "web.png"), "null:"],
+            { stdio: ["ignore", "ignore", "pipe"] });
+        differing = "0";
+    } catch (error) {
+        differing = error.stderr.toString().trim();
+    }
+    console.log(`pixels differing from the desktop frame: ${differing}`);
+    assert.ok(Number(differing) <= 2 * 4 * 13 * 13, `the frame differs in ${differing} pixels`);
+    assert.deepEqual(errors, []);
+    await page.close();
+});
+
+test("keys move the player at the desktop's speed; p pauses; Escape ends, play again starts", async () => {
+    const { page, errors } = await openGame(session);
+    await page.click("#canvas");
+    const start = await playerAt(page);
+    // the arrows as w/a/s/d: up a corridor and back, then along the start row
+    await holdKey(page, "ArrowUp", 300);
+    const up = await playerAt(page);
+    assert.ok(up.y < start.y, `up: ${JSON.stringify([start, up])}`);
+    await holdKey(page, "s", 500);
+    // to the start row's right end, then timed along it to the left
+    await holdKey(page, "ArrowRight", 1800);
+    await page.keyboard.down("ArrowLeft");
+    await sleep(200);
+    const from = await playerAt(page);
+    await sleep(2000);
+    const to = await playerAt(page);
+    await page.keyboard.up("ArrowLeft");
+    const speed = (from.x - to.x) / ((to.time - from.time) / 1000);
+    console.log(`player speed ${speed.toFixed(1)} px/s (the desktop's ${DESKTOP_SPEED})`);
+    assert.ok(Math.abs(speed - DESKTOP_SPEED) / DESKTOP_SPEED <= 0.03, `speed ${speed}`);
+
+    await holdKey(page, "p");
+    const paused = await playerAt(page);
+    await holdKey(page, "d", 400);
+    assert.equal((await playerAt(page)).x, paused.x, "the player moved while paused");
+    await holdKey(page, "p");
+    await holdKey(page, "d", 400);
+    assert.ok((await playerAt(page)).x > paused.x, "the player did not move after the pause");
+
+    await holdKey(page, "Escape");
+    await page.waitForSelector("#play-again:not([hidden])");
+    const lines = await logLines(page);
+    assert.deepEqual(lines.slice(lines.lastIndexOf("Shutting down game")).slice(0, 3),
+        ["Shutting down game", "Deleting Objects", "Freeing sound"]);
+    await page.click("#play-again");
+    await page.waitForFunction(() => document.getElementById("log").textContent
+        .split("\n").filter((line) => line === "Game initialization successful").length === 2);
+    assert.ok(await page.$eval("#play-again", (button) => button.hidden));
+    const again = await playerAt(page);
+    await holdKey(page, "d", 400);
+    assert.ok((await playerAt(page)).x > again.x, "the new game does not take keys");
+    assert.deepEqual(errors, []);
+    await page.close();
+});
+
+test("the canvas takes the largest whole scale that fits, shrinking only below 1x", async () => {
+    const { page } = await openGame(session);
+    const cases = [
+        { width: 800, height: 600, scale: 1 },
+        { width: 1000, height: 1100, scale: 2 },
+        { width: 1400, height: 1540, scale: 3 },
+        { width: 400, height: 400, scale: (400 - 40) / FRAME.height },
+    ];
+    for (const { width, height, scale } of cases) {
+        await page.setViewport({ width, height });
+        await sleep(100);
+        const box = await page.$eval("#canvas", (canvas) => canvas.getBoundingClientRect().toJSON());
+        assert.ok(Math.abs(box.width - FRAME.width * scale) < 0.5 && Math.abs(box.height - FRAME.height * scale) < 0.5,
+            `${width}x${height}: ${box.width}x${box.height}`);
+        assert.ok(Math.abs(box.x + box.width / 2 - width / 2) <= 1, `${width}x${height}: not centred`);
+    }
+    assert.ok(await page.$eval("#bar", (bar) => bar.getBoundingClientRect().height) <= 48);
+    await page.close();
+});

@@ -1,0 +1,94 @@
+// What the browser tests share: the site served, Debian's Chromium headless, the page's
+// log, keys held as a player holds them, and the frame as pixels.
+import puppeteer from "puppeteer-core";
+import { serve } from "./server.mjs";
+import { mkdtempSync, rmSync } from "node:fs";
+import { tmpdir } from "node:os";
+import { join } from "node:path";
+
+export const SITE = process.env.TRAVOLK_SITE;
+export const FRAME = { width: 448, height: 496 };
+
+export async function startBrowser() {
+    const server = await serve(SITE);
+    const profile = mkdtempSync(join(tmpdir(), "travolk-chromium-"));
+    const browser = await puppeteer.launch({
+        executablePath: process.env.TRAVOLK_CHROMIUM || "/usr/bin/chromium",
+        headless: true,
+        userDataDir: profile,
+        args: ["--no-sandbox", "--disable-gpu-sandbox", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
+               "--disable-background-networking", "--disable-component-update", "--disable-sync",
+               "--no-first-run", "--disable-quic", "--disable-background-timer-throttling",
+               "--disable-renderer-backgrounding", "--disable-backgrounding-occluded-windows"],
+    });
+    const base = `http://127.0.0.1:${server.address().port}/`;
+    return {
+        base,
+        browser,
+        async close() {
+            await browser.close();
+            server.close();
+            rmSync(profile, { recursive: true, force: true });
+        },
+    };
+}
+
+// a page at the given size, opened at path, its log lines collected
+export async function openGame(session, { width = 800, height = 600, path = "" } = {}) {
+    const page = await session.browser.newPage();
+    await page.setViewport({ width, height });
+    const errors = [];
+    page.on("pageerror", (error) => errors.push(String(error)));
+    await page.goto(session.base + path);
+    await waitForLine(page, "Game initialization successful");
+    return { page, errors };
+}
+
+export async function logLines(page) {
+    return (await page.$eval("#log", (log) => log.textContent)).split("\n").filter((line) => line !== "");
+}
+
+export async function waitForLine(page, line, timeout = 20000) {
+    await page.waitForFunction((wanted) => document.getElementById("log").textContent.split("\n").includes(wanted),
+        { timeout, polling: 50 }, line);
+}
+
+// Held for ms, as a player's press lasts more than a frame.
+export async function holdKey(page, key, ms = 120) {
+    await page.keyboard.down(key);
+    await new Promise((resolve) => setTimeout(resolve, ms));
+    await page.keyboard.up(key);
+}
+
+export const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+// The frame as the page shows it at 1x, as a PNG.
+export async function savedFrame(page) {
+    const canvas = await page.$("#canvas");
+    return canvas.screenshot({ type: "png" });
+}
+
+// Where the player is in the frame (the top-left corner of its colour) and when.
+export async function playerAt(page) {
+    return page.evaluate(() => new Promise((resolve) => {
+        requestAnimationFrame((time) => {
+            const canvas = document.getElementById("canvas");
+            const copy = document.createElement("canvas");
+            copy.width = canvas.width;
+            copy.height = canvas.height;
+            const context = copy.getContext("2d", { willReadFrequently: true });
+            context.drawImage(canvas, 0, 0);
+            const pixels = context.getImageData(0, 0, copy.width, copy.height).data;
+            let x = Infinity;
+            let y = Infinity;
+            for (let i = 0; i < pixels.length; i += 4) {
+                const near = Math.abs(pixels[i] - 0xff) + Math.abs(pixels[i + 1] - 0xf2) + Math.abs(pixels[i + 2] - 0xb0);
+                if (near < 40) {
+                    x = Math.min(x, (i / 4) % copy.width);
+                    y = Math.min(y, Math.floor(i / 4 / copy.width));
+                }
+            }
+            resolve({ x, y, time });
+        });
+    }));
+}

@@ -1,0 +1,25 @@
+// A static server for the site, as any web server would host it.
+import { createServer } from "node:http";
+import { readFile } from "node:fs/promises";
+import { extname, join, normalize } from "node:path";
+
+const TYPES = {
+    ".html": "text/html; charset=utf-8", ".js": "text/javascript", ".css": "text/css",
+    ".wasm": "application/wasm", ".data": "application/octet-stream",
+};
+
+export function serve(site, port = 0, host = "127.0.0.1") {
+    const server = createServer(async (request, response) => {
+        const path = normalize(decodeURIComponent(new URL(request.url, "http://x").pathname));
+        const file = join(site, path.endsWith("/") ? path + "index.html" : path);
+        try {
+            const body = await readFile(file);
+            response.writeHead(200, { "Content-Type": TYPES[extname(file)] || "application/octet-stream" });
+            response.end(body);
+        } catch {
+            response.writeHead(404);
+            response.end("not found");
+        }
+    });
+    return new Promise((resolve) => server.listen(port, host, () => resolve(server)));
+}
