@@ -36,6 +36,8 @@ public:
     static bool EndModeChange();
 
     // frame
+    // whether the frame of this step reaches the screen, so is worth drawing
+    static bool FrameWanted();
     // puts the frame just drawn on the screen
     static void ShowFrame();
     // returns once the step that the timer began has had its stepMs

@@ -3,7 +3,6 @@
 // every shown frame, and keeps its own clock of steps whatever the screen's refresh.
 #include "platform/Platform.h"
 
-#include <SDL.h>
 #include <emscripten.h>
 
 #include <string>
@@ -21,12 +20,15 @@ EM_JS(void, AskPageForFullscreen, (), {
 });
 
 // The clock of steps: when the current step was due, and how long a step lasts. A step
-// behind its time runs at once, without a frame shown, up to MAX_LATE_STEPS in a row; a
-// backlog of more than that is dropped, so a stalled page resumes rather than races.
+// that starts when the next is already due is not shown (nor drawn), up to MAX_LATE_STEPS
+// in a row; a backlog of more than MAX_BACKLOG_MS is dropped, so a page that was stalled
+// resumes rather than races.
 static const int MAX_LATE_STEPS = 4;
-static uint32_t stepDue = 0;
-static uint32_t stepLength = 0;
+static const double MAX_BACKLOG_MS = 250;
+static double stepDue = 0; // ms of the page's clock, which SDL starting again does not reset
+static double stepLength = 0;
 static int lateSteps = 0;
+static bool frameWanted = true;
 
 // The page's calls, its one way into the game.
 static Platform::PageRequests page = {nullptr, nullptr};
@@ -89,23 +91,31 @@ bool Platform::EndModeChange() {
     return true;
 }
 
+bool Platform::FrameWanted() {
+    return frameWanted;
+}
+
 void Platform::ShowFrame() {
-    const uint32_t nextDue = stepDue + stepLength;
-    if (SDL_GetTicks() >= nextDue && ++lateSteps < MAX_LATE_STEPS) {
+    if (!frameWanted) {
         return;
     }
-    lateSteps = 0;
+    const double nextDue = stepDue + stepLength;
     do {
         WaitForAnimationFrame();
-    } while (SDL_GetTicks() < nextDue);
+    } while (emscripten_get_now() < nextDue);
 }
 
 void Platform::WaitForStepEnd(const Timer&, uint32_t stepMs) {
     stepLength = stepMs;
     stepDue += stepMs;
-    const uint32_t now = SDL_GetTicks();
-    if (now - stepDue > MAX_LATE_STEPS * stepMs && now > stepDue) {
+    const double now = emscripten_get_now();
+    if (now > stepDue + MAX_BACKLOG_MS) {
         stepDue = now;
     }
+    const bool late = now >= stepDue + stepMs;
+    lateSteps = late ? lateSteps + 1 : 0;
+    frameWanted = !late || lateSteps >= MAX_LATE_STEPS;
+    if (frameWanted) {
+        lateSteps = 0;
+    }
 }
-

@@ -74,6 +74,10 @@ bool Platform::EndModeChange() {
     return shared || wglGetCurrentContext() == contextBefore;
 }
 
+bool Platform::FrameWanted() {
+    return true;
+}
+
 void Platform::ShowFrame() {
     SDL_GL_SwapBuffers();
 }

@@ -82,6 +82,10 @@ bool Platform::EndModeChange() {
     return glXGetCurrentContext() == contextBefore;
 }
 
+bool Platform::FrameWanted() {
+    return true;
+}
+
 void Platform::ShowFrame() {
     SDL_GL_SwapBuffers();
 }

@@ -39,7 +39,7 @@ void Render::SetRenderState() {
 void Render::Draw(const Entity* entity, const Transform* view) {
     const Texture* texture = entity->GetTexture();
     const Transform* transform = entity->GetTransform();
-    if (!texture || !transform) {
+    if (!texture || !transform || !Platform::FrameWanted()) {
         return;
     }
     const Colour& colour = entity->GetColour();

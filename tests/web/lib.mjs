@@ -68,27 +68,28 @@ export async function savedFrame(page) {
     return canvas.screenshot({ type: "png" });
 }
 
-// Where the player is in the frame (the top-left corner of its colour) and when.
+// Where the player is in the frame as the page shows it (the top-left corner of its
+// colour), and when: the middle of the screenshot's time, in ms.
 export async function playerAt(page) {
-    return page.evaluate(() => new Promise((resolve) => {
-        requestAnimationFrame((time) => {
-            const canvas = document.getElementById("canvas");
-            const copy = document.createElement("canvas");
-            copy.width = canvas.width;
-            copy.height = canvas.height;
-            const context = copy.getContext("2d", { willReadFrequently: true });
-            context.drawImage(canvas, 0, 0);
-            const pixels = context.getImageData(0, 0, copy.width, copy.height).data;
-            let x = Infinity;
-            let y = Infinity;
-            for (let i = 0; i < pixels.length; i += 4) {
-                const near = Math.abs(pixels[i] - 0xff) + Math.abs(pixels[i + 1] - 0xf2) + Math.abs(pixels[i + 2] - 0xb0);
-                if (near < 40) {
-                    x = Math.min(x, (i / 4) % copy.width);
-                    y = Math.min(y, Math.floor(i / 4 / copy.width));
-                }
+    const before = Date.now();
+    const shot = await savedFrame(page);
+    const time = (before + Date.now()) / 2;
+    const place = await page.evaluate(async (base64) => {
+        const bitmap = await createImageBitmap(await (await fetch("data:image/png;base64," + base64)).blob());
+        const copy = new OffscreenCanvas(bitmap.width, bitmap.height);
+        const context = copy.getContext("2d");
+        context.drawImage(bitmap, 0, 0);
+        const pixels = context.getImageData(0, 0, copy.width, copy.height).data;
+        let x = Infinity;
+        let y = Infinity;
+        for (let i = 0; i < pixels.length; i += 4) {
+            const near = Math.abs(pixels[i] - 0xff) + Math.abs(pixels[i + 1] - 0xf2) + Math.abs(pixels[i + 2] - 0xb0);
+            if (near < 40) {
+                x = Math.min(x, (i / 4) % copy.width);
+                y = Math.min(y, Math.floor(i / 4 / copy.width));
             }
-            resolve({ x, y, time });
-        });
-    }));
+        }
+        return { x, y };
+    }, shot.toString("base64"));
+    return { ...place, time };
 }
