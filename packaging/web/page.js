@@ -59,10 +59,20 @@ function writeOutput(byte) {
     }
 }
 
+// A call of the game's, its string argument and answer in the game's memory. (ccall would
+// answer with a promise while the game waits for a frame.)
 function callGame(name, argument) {
-    const types = argument === undefined ? [] : ["string"];
-    const args = argument === undefined ? [] : [argument];
-    return Module.ccall(name, "string", types, args);
+    let pointer = 0;
+    if (argument !== undefined) {
+        const size = Module.lengthBytesUTF8(argument) + 1;
+        pointer = Module._malloc(size);
+        Module.stringToUTF8(argument, pointer, size);
+    }
+    try {
+        return Module.UTF8ToString(Module["_" + name](pointer));
+    } finally {
+        Module._free(pointer);
+    }
 }
 
 // maze text <-> link fragment

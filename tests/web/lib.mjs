@@ -1,6 +1,7 @@
 // What the browser tests share: the site served, Debian's Chromium headless, the page's
 // log, keys held as a player holds them, and the frame as pixels.
 import puppeteer from "puppeteer-core";
+import { execFileSync } from "node:child_process";
 import { serve } from "./server.mjs";
 import { mkdtempSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
@@ -92,4 +93,25 @@ export async function playerAt(page) {
         return { x, y };
     }, shot.toString("base64"));
     return { ...place, time };
+}
+
+// Same pictures: two frames differ only where the four wandering enemies are, 13 x 13
+// pixels each, in either frame. Prints the count.
+export function framesDiffer(first, second) {
+    let differing;
+    try {
+        execFileSync("compare", ["-metric", "AE", first, second, "null:"], { stdio: ["ignore", "ignore", "pipe"] });
+        differing = 0;
+    } catch (error) {
+        differing = Number(error.stderr.toString().trim());
+    }
+    console.log(`pixels differing from the desktop frame: ${differing}`);
+    return !(differing <= 2 * 4 * 13 * 13);
+}
+
+// The desktop game's frame and start-up lines, in the shipped maze or in a maze file's,
+// into folder/desktop.png and folder/startup.log.
+export function desktopReference(folder, maze) {
+    execFileSync("bash", [join(import.meta.dirname, "desktop_reference.sh"), process.env.TRAVOLK_DESKTOP, folder,
+        ...(maze ? [maze] : [])], { stdio: "inherit" });
 }
