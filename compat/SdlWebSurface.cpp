@@ -45,8 +45,8 @@ static SDL_PixelFormat* MakeFormat(int depth, Uint32 r, Uint32 g, Uint32 b, Uint
     return format;
 }
 
-extern "C" SDL_Surface* SDL_CreateRGBSurface(Uint32 flags, int width, int height, int depth, Uint32 r, Uint32 g,
-                                             Uint32 b, Uint32 a) {
+extern "C" SDL_Surface* SDL_CreateRGBSurface(Uint32 flags, int width, int height, int depth, Uint32 r,
+                                             Uint32 g, Uint32 b, Uint32 a) {
     if (width < 0 || height < 0 || (depth != 8 && depth != 24 && depth != 32)) {
         SDL_SetError("Unsupported surface: %dx%d, %d bits", width, height, depth);
         return nullptr;
@@ -81,12 +81,14 @@ extern "C" void SDL_FreeSurface(SDL_Surface* surface) {
 }
 
 extern "C" int SDL_SetAlpha(SDL_Surface* surface, Uint32 flags, Uint8) {
-    surface->flags = (flags & SDL_SRCALPHA) ? (surface->flags | SDL_SRCALPHA) : (surface->flags & ~SDL_SRCALPHA);
+    surface->flags =
+        (flags & SDL_SRCALPHA) ? (surface->flags | SDL_SRCALPHA) : (surface->flags & ~SDL_SRCALPHA);
     return 0;
 }
 
 extern "C" int SDL_SetColorKey(SDL_Surface* surface, int flag, Uint32) {
-    surface->flags = (flag & SDL_SRCCOLORKEY) ? (surface->flags | SDL_SRCCOLORKEY) : (surface->flags & ~SDL_SRCCOLORKEY);
+    surface->flags =
+        (flag & SDL_SRCCOLORKEY) ? (surface->flags | SDL_SRCCOLORKEY) : (surface->flags & ~SDL_SRCCOLORKEY);
     return 0;
 }
 
@@ -128,7 +130,8 @@ extern "C" int SDL_UpperBlit(SDL_Surface* source, const SDL_Rect* sourceArea, SD
     const int height = source->h < target->h ? source->h : target->h;
     for (int y = 0; y < height; ++y) {
         std::memcpy(static_cast<Uint8*>(target->pixels) + y * target->pitch,
-                    static_cast<const Uint8*>(source->pixels) + y * source->pitch, width * from->BytesPerPixel);
+                    static_cast<const Uint8*>(source->pixels) + y * source->pitch,
+                    width * from->BytesPerPixel);
     }
     return 0;
 }

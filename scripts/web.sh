@@ -46,7 +46,8 @@ if [ -n "$serve_port" ]; then
 fi
 
 build_site
-# the desktop game, whose log lines and frame the browser game must match
-travolk_build_game "$OUT/desktop"
+# the desktop game and its maze tool: the browser game must match its log lines and frames
+cmake -S "$TRAVOLK_ROOT" -B "$OUT/desktop" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$OUT/desktop" -j "$(nproc)" --target travolk travolk-maze
 (cd "$TESTS" && npm ci --no-audit --no-fund >/dev/null)
 TRAVOLK_SITE="$SITE" TRAVOLK_DESKTOP="$OUT/desktop" "${TRAVOLK_XVFB[@]}" node --test --test-concurrency=1 "$TESTS"/*.test.mjs

@@ -93,7 +93,8 @@ void Game::ReadEvents() {
         switch (event.type) {
         case SDL_KEYDOWN:
             _keyboard->KeyPress(event.key.keysym.sym);
-            toggleFullscreen = toggleFullscreen || IsFullscreenKey(event.key.keysym.sym, event.key.keysym.mod);
+            toggleFullscreen =
+                toggleFullscreen || IsFullscreenKey(event.key.keysym.sym, event.key.keysym.mod);
             break;
         case SDL_KEYUP:
             _keyboard->KeyRelease(event.key.keysym.sym);

@@ -8,9 +8,8 @@
 #include <string>
 
 // Waits for the browser's next animation frame, where it shows what was drawn.
-EM_ASYNC_JS(void, WaitForAnimationFrame, (), {
-    await new Promise(function(resume) { requestAnimationFrame(function() { resume(); }); });
-});
+EM_ASYNC_JS(void, WaitForAnimationFrame, (),
+            { await new Promise(function(resume) { requestAnimationFrame(function() { resume(); }); }); });
 
 // The page switches the game area's fullscreen.
 EM_JS(void, AskPageForFullscreen, (), {
@@ -61,8 +60,7 @@ EM_JS(void, TellPageEnded, (), {
     }
 });
 
-void Platform::PrepareProcess() {
-}
+void Platform::PrepareProcess() {}
 
 void Platform::AnswerPage(const PageRequests& requests) {
     page = requests;
@@ -78,8 +76,7 @@ std::string Platform::SettingsPath() {
     return "";
 }
 
-void Platform::PrepareVideoDriver() {
-}
+void Platform::PrepareVideoDriver() {}
 
 // The canvas keeps its size; the page brings the game area to fullscreen and scales it.
 bool Platform::BeginModeChange() {

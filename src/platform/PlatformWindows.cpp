@@ -89,8 +89,6 @@ void Platform::WaitForStepEnd(const Timer& step, uint32_t stepMs) {
 }
 
 // no page around a desktop game
-void Platform::AnswerPage(const PageRequests&) {
-}
+void Platform::AnswerPage(const PageRequests&) {}
 
-void Platform::EndProcess() {
-}
+void Platform::EndProcess() {}

@@ -99,8 +99,8 @@ void Graphics::Upload(Texture* texture, const Pixels& pixels) {
     glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, TEXTURE_CLAMP);
     glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, TEXTURE_CLAMP);
-    glTexImage2D(GL_TEXTURE_2D, 0, format, pixels.width, pixels.height, 0, format,
-                 GL_UNSIGNED_BYTE, pixels.data.data());
+    glTexImage2D(GL_TEXTURE_2D, 0, format, pixels.width, pixels.height, 0, format, GL_UNSIGNED_BYTE,
+                 pixels.data.data());
 }
 
 SDL_Surface* Graphics::LoadImage(std::string name) {

@@ -40,6 +40,34 @@ TEST(Keyboard, SymbolsOutsideTheTableChangeNothing) {
     keys.KeyRelease(-1);
 }
 
+// SDL builds that number keys without a character newer-style (scan code + 1024) deliver
+// them beyond the table; the keys the game reads land on their SDL 1.2 entries.
+TEST(Keyboard, NewerNumberingFindsTheSdl12Entries) {
+    struct Case {
+        int newer;
+        int sdl12;
+    };
+    const Case cases[] = {{82 + 1024, SDLK_UP},     {81 + 1024, SDLK_DOWN}, {80 + 1024, SDLK_LEFT},
+                          {79 + 1024, SDLK_RIGHT},  {68 + 1024, SDLK_F11},  {225 + 1024, SDLK_LSHIFT},
+                          {228 + 1024, SDLK_RCTRL}, {230 + 1024, SDLK_RALT}};
+    for (const Case& c : cases) {
+        Keyboard keys;
+        keys.KeyPress(c.newer);
+        EXPECT_TRUE(keys.IsDown(c.sdl12)) << c.newer;
+        EXPECT_TRUE(keys.IsDown(c.newer)) << c.newer;
+        keys.KeyRelease(c.newer);
+        EXPECT_FALSE(keys.IsDown(c.sdl12)) << c.newer;
+    }
+    Keyboard keys;
+    keys.KeyPress(225 + 1024);
+    EXPECT_TRUE(keys.Shift());
+    keys.KeyPress(1024 + 4); // a newer-numbered key the game does not read
+    keys.KeyPress(1 << 30);
+    for (int key = 0; key < Keyboard::KEY_COUNT; ++key) {
+        EXPECT_EQ(keys.IsDown(key), key == SDLK_LSHIFT) << key;
+    }
+}
+
 TEST(Keyboard, BytesAbove127ReadAsUp) {
     Keyboard keys;
     for (int key = 0; key < Keyboard::KEY_COUNT; ++key) {
