@@ -23,7 +23,9 @@ esac
 
 # the compiler and what builds Debian's sources; Node.js for the tests and the server;
 # the browser; the desktop game's packages, whose log and frame the browser's must match
-TRAVOLK_WEB_PACKAGES=(emscripten node-acorn nodejs npm dpkg-dev make cmake chromium fonts-liberation)
+TRAVOLK_WEB_PACKAGES=(emscripten node-acorn nodejs dpkg-dev make cmake chromium fonts-liberation)
+# Debian's npm, unless the machine has an npm of its own
+command -v npm >/dev/null || TRAVOLK_WEB_PACKAGES+=(npm)
 if [ -n "$serve_port" ]; then
     travolk_install_packages "${TRAVOLK_WEB_PACKAGES[@]}"
 else
