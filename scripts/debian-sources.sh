@@ -60,3 +60,28 @@ make_in() {
 tree() {
     find "$WORK" -mindepth 1 -maxdepth 1 -type d -name "$1-*" | head -n 1
 }
+
+# travolk_prepare_prefix WHAT: when PREFIX was made from the source versions on offer by the
+# same script, says so and ends the script; otherwise starts PREFIX afresh and fetches the
+# sources into WORK
+travolk_prepare_prefix() {
+    travolk_source_entries "${SOURCES[0]}"
+    WANTED=$(wanted_versions)
+    if [ -f "$PREFIX/versions" ] && [ "$(cat "$PREFIX/versions")" = "$WANTED" ]; then
+        echo "$1 libraries: kept ($PREFIX)"
+        exit 0
+    fi
+    rm -rf "$PREFIX" "$WORK"
+    mkdir -p "$PREFIX" "$WORK"
+    for package in "${SOURCES[@]}"; do
+        fetch "$package"
+    done
+}
+
+# travolk_finish_prefix WHAT: records what PREFIX was made from
+travolk_finish_prefix() {
+    echo "$WANTED" >"$PREFIX/versions"
+    cp "$WORK/fetched" "$PREFIX/sources"
+    rm -rf "$WORK"
+    echo "$1 libraries: built from $(tr '\n' ' ' <"$PREFIX/sources")($PREFIX)"
+}

@@ -48,22 +48,8 @@ build_freetype() {
     make_in "$1/build" install
 }
 
-travolk_source_entries zlib
-WANTED=$(wanted_versions)
-if [ -f "$PREFIX/versions" ] && [ "$(cat "$PREFIX/versions")" = "$WANTED" ]; then
-    echo "Browser libraries: kept ($PREFIX)"
-    exit 0
-fi
-
-rm -rf "$PREFIX" "$WORK"
-mkdir -p "$PREFIX" "$WORK"
-for package in "${SOURCES[@]}"; do
-    fetch "$package"
-done
+travolk_prepare_prefix Browser
 build_zlib "$(tree zlib)"
 build_png "$(tree libpng1.6)"
 build_freetype "$(tree freetype)"
-echo "$WANTED" >"$PREFIX/versions"
-cp "$WORK/fetched" "$PREFIX/sources"
-rm -rf "$WORK"
-echo "Browser libraries: built from $(tr '\n' ' ' <"$PREFIX/sources")($PREFIX)"
+travolk_finish_prefix Browser

@@ -61,18 +61,7 @@ build_mixer() {
     make_in "$1" install-hdrs install-lib
 }
 
-travolk_source_entries libsdl1.2
-WANTED=$(wanted_versions)
-if [ -f "$PREFIX/versions" ] && [ "$(cat "$PREFIX/versions")" = "$WANTED" ]; then
-    echo "Windows libraries: kept ($PREFIX)"
-    exit 0
-fi
-
-rm -rf "$PREFIX" "$WORK"
-mkdir -p "$PREFIX" "$WORK"
-for package in "${SOURCES[@]}"; do
-    fetch "$package"
-done
+travolk_prepare_prefix Windows
 build_sdl "$(tree libsdl1.2)"
 build_png "$(tree libpng1.6)"
 build_freetype "$(tree freetype)"
@@ -87,7 +76,4 @@ for dir in "$WORK"/*/; do
     cp "$dir/debian/copyright" "$PREFIX/licences/${name%%-[0-9]*}.txt"
 done
 cp /usr/share/doc/libz-mingw-w64/copyright "$PREFIX/licences/zlib.txt"
-echo "$WANTED" >"$PREFIX/versions"
-cp "$WORK/fetched" "$PREFIX/sources"
-rm -rf "$WORK"
-echo "Windows libraries: built from $(tr '\n' ' ' <"$PREFIX/sources")($PREFIX)"
+travolk_finish_prefix Windows

@@ -7,7 +7,7 @@
 
 // Everything that differs from one platform to the next, one line each. Each platform
 // supplies these in a source file of its own (PlatformX11.cpp, PlatformWindows.cpp,
-// PlatformWeb.cpp), and
+// PlatformWeb.cpp; the two desktop ones share PlatformDesktop.cpp), and
 // the build compiles the one for its target. Kept apart from the rest because the window
 // system headers declare names (Window, Font) that the game uses for its own types.
 class Platform {

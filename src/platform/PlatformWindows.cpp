@@ -73,22 +73,3 @@ bool Platform::EndModeChange() {
     temporary = nullptr;
     return shared || wglGetCurrentContext() == contextBefore;
 }
-
-bool Platform::FrameWanted() {
-    return true;
-}
-
-void Platform::ShowFrame() {
-    SDL_GL_SwapBuffers();
-}
-
-void Platform::WaitForStepEnd(const Timer& step, uint32_t stepMs) {
-    // spins rather than sleeps: a sleep on a desktop scheduler overshoots the step
-    while (step.GetTicks() < stepMs) {
-    }
-}
-
-// no page around a desktop game
-void Platform::AnswerPage(const PageRequests&) {}
-
-void Platform::EndProcess() {}
