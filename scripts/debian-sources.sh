@@ -4,16 +4,26 @@
 # they are unpacked) and JOBS.
 
 # Source packages come from the archive this machine installs from: a deb-src entry for
-# each of its deb entries.
+# each of its deb entries. The same archive's oldest release that the project builds on
+# (TRAVOLK_PACKAGE_RELEASE) is offered too: a mirror may lack the newest source of a
+# package, and an older one builds the same library.
 add_source_entries() {
     local list=/etc/apt/sources.list.d/travolk-deb-src
+    local release older=""
+    release=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+    [ -n "$release" ] && [ "$release" != "$TRAVOLK_PACKAGE_RELEASE" ] && older=$TRAVOLK_PACKAGE_RELEASE
     if [ -f /etc/apt/sources.list ]; then
-        sed -n 's/^deb /deb-src /p' /etc/apt/sources.list >"$list.list"
-    fi
+        sed -n 's/^deb /deb-src /p' /etc/apt/sources.list |
+            awk -v release="$release" -v older="$older" '{ print } older != "" && $3 == release { $3 = older; print }'
+    fi >"$list.list"
     for file in /etc/apt/sources.list.d/*.sources; do
         [ -f "$file" ] && [ "$file" != "$list.sources" ] || continue
-        awk 'BEGIN { RS = ""; ORS = "\n\n" } /(^|\n)Types:[^\n]*deb([ \n]|$)/ { sub(/Types:[^\n]*/, "Types: deb-src"); print }' \
-            "$file"
+        awk -v release="$release" -v older="$older" 'BEGIN { RS = ""; ORS = "\n\n" }
+            /(^|\n)Types:[^\n]*deb([ \n]|$)/ {
+                sub(/Types:[^\n]*/, "Types: deb-src")
+                if (older != "" && match($0, "Suites:[^\n]*[ ]" release "([ \n]|$)")) { sub(/Suites:[^\n]*/, "& " older) }
+                print
+            }' "$file"
     done >"$list.sources"
     apt-get update -qq
 }

@@ -5,6 +5,7 @@
 # A prefix made from the same source versions by the same script is kept as it is.
 # Usage: scripts/web-deps.sh PREFIX (with scripts/web-env.sh's environment)
 set -euo pipefail
+source "$(dirname "$0")/setup.sh"
 source "$(dirname "$0")/debian-sources.sh"
 [ $# -eq 1 ] || { echo "usage: $0 PREFIX" >&2; exit 2; }
 PREFIX=$(realpath -m "$1")
