@@ -195,7 +195,6 @@ var Module = {
         playAgain.hidden = false;
         playAgain.focus();
     },
-    travolkToggleFullscreen: toggleFullscreen,
 };
 
 document.getElementById("maze-file").addEventListener("change", (event) => {
@@ -224,11 +223,14 @@ stage.addEventListener("drop", (event) => {
     stage.classList.remove("dropping");
     offerFile(event.dataTransfer.files[0]);
 });
-// The game's keys must not scroll the page or reach the browser's own shortcuts.
+// The game's keys must not scroll the page; F11 and Alt+Enter switch the game area's
+// fullscreen, as the desktop game's window.
 window.addEventListener("keydown", (event) => {
-    const own = ["ArrowUp", "ArrowDown", "ArrowLeft", "ArrowRight", " ", "F11"];
-    const altEnter = event.key === "Enter" && event.altKey;
-    if (gameRunning && (own.includes(event.key) || altEnter)) {
+    const fullscreenKey = event.key === "F11" || (event.key === "Enter" && event.altKey);
+    if (fullscreenKey && !event.repeat) {
+        toggleFullscreen();
+    }
+    if (fullscreenKey || (gameRunning && ["ArrowUp", "ArrowDown", "ArrowLeft", "ArrowRight", " "].includes(event.key))) {
         event.preventDefault();
     }
 }, true);

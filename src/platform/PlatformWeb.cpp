@@ -11,13 +11,6 @@
 EM_ASYNC_JS(void, WaitForAnimationFrame, (),
             { await new Promise(function(resume) { requestAnimationFrame(function() { resume(); }); }); });
 
-// The page switches the game area's fullscreen.
-EM_JS(void, AskPageForFullscreen, (), {
-    if (Module.travolkToggleFullscreen) {
-        Module.travolkToggleFullscreen();
-    }
-});
-
 // The clock of steps: when the current step was due, and how long a step lasts. A step
 // that starts when the next is already due is not shown (nor drawn), up to MAX_LATE_STEPS
 // in a row; a backlog of more than MAX_BACKLOG_MS is dropped, so a page that was stalled
@@ -78,9 +71,9 @@ std::string Platform::SettingsPath() {
 
 void Platform::PrepareVideoDriver() {}
 
-// The canvas keeps its size; the page brings the game area to fullscreen and scales it.
+// The canvas keeps its size. The page switches the game area's fullscreen itself (F11,
+// Alt+Enter, its button), inside the key's own event as browsers require, and scales it.
 bool Platform::BeginModeChange() {
-    AskPageForFullscreen();
     return false;
 }
 

@@ -102,5 +102,20 @@ test("the canvas takes the largest whole scale that fits, shrinking only below 1
         assert.ok(Math.abs(box.x + box.width / 2 - width / 2) <= 1, `${width}x${height}: not centred`);
     }
     assert.ok(await page.$eval("#bar", (bar) => bar.getBoundingClientRect().height) <= 48);
+
+    // F11 and the button show the game area alone, F11 and Alt+Enter switch it back
+    const fullscreen = (id) => page.waitForFunction((wanted) => (document.fullscreenElement?.id ?? null) === wanted,
+        { timeout: 5000 }, id);
+    await page.click("#canvas");
+    await holdKey(page, "F11");
+    await fullscreen("stage");
+    await holdKey(page, "F11");
+    await fullscreen(null);
+    await page.click("#fullscreen");
+    await fullscreen("stage");
+    await page.keyboard.down("Alt");
+    await holdKey(page, "Enter");
+    await page.keyboard.up("Alt");
+    await fullscreen(null);
     await page.close();
 });
