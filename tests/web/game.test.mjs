@@ -5,8 +5,8 @@ import assert from "node:assert/strict";
 import { mkdtempSync, readFileSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
-import { startBrowser, openGame, logLines, holdKey, sleep, playerAt, savedFrame, framesDiffer, desktopReference, FRAME }
-    from "./lib.mjs";
+import { startBrowser, openGame, logLines, holdKey, sleep, playerAt, savedFrame, framesDiffer, desktopReference,
+    stepsAndFrames, FRAME } from "./lib.mjs";
 
 const work = mkdtempSync(join(tmpdir(), "travolk-web-"));
 const DESKTOP_SPEED = 62.5; // px/s: a pixel a step, a step every 16 ms
@@ -100,6 +100,11 @@ test("the canvas takes the largest whole scale that fits, shrinking only below 1
         assert.ok(Math.abs(box.width - FRAME.width * scale) < 0.5 && Math.abs(box.height - FRAME.height * scale) < 0.5,
             `${width}x${height}: ${box.width}x${box.height}`);
         assert.ok(Math.abs(box.x + box.width / 2 - width / 2) <= 1, `${width}x${height}: not centred`);
+        if (scale === 1 || scale === 2) {
+            const { steps, frames } = await stepsAndFrames(page, 3000);
+            console.log(`at ${scale}x: ${steps.toFixed(1)} steps and ${frames.toFixed(1)} frames drawn a second`);
+            assert.ok(Math.abs(steps - 62.5) / 62.5 <= 0.04, `${steps} steps a second at ${scale}x`);
+        }
     }
     assert.ok(await page.$eval("#bar", (bar) => bar.getBoundingClientRect().height) <= 48);
 

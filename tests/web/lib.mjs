@@ -115,3 +115,31 @@ export function desktopReference(folder, maze) {
     execFileSync("bash", [join(import.meta.dirname, "desktop_reference.sh"), process.env.TRAVOLK_DESKTOP, folder,
         ...(maze ? [maze] : [])], { stdio: "inherit" });
 }
+
+// Over ms: the game's logic steps (one clear of the frame each) and the frames it drew
+// (steps with a draw), both a second.
+export async function stepsAndFrames(page, ms = 2000) {
+    return page.evaluate((span) => new Promise((resolve) => {
+        const gl = Module.ctx;
+        const clear = gl.clear;
+        const drawElements = gl.drawElements;
+        let steps = 0;
+        let frames = 0;
+        let drawn = false;
+        gl.clear = function (...args) {
+            steps += 1;
+            frames += drawn ? 1 : 0;
+            drawn = false;
+            return clear.apply(this, args);
+        };
+        gl.drawElements = function (...args) {
+            drawn = true;
+            return drawElements.apply(this, args);
+        };
+        setTimeout(() => {
+            gl.clear = clear;
+            gl.drawElements = drawElements;
+            resolve({ steps: steps * 1000 / span, frames: frames * 1000 / span });
+        }, span);
+    }), ms);
+}
