@@ -137,6 +137,7 @@ function offerMaze(bytes, name) {
     if (playable) {
         updateShareLink();
         history.replaceState(null, "", shareLink.href);
+        startGame();
     }
     return playable;
 }
@@ -169,6 +170,14 @@ function offerLinkedMaze() {
         say("The link's maze is damaged; playing the game's own maze", true);
     } else if (!offerMaze(new TextEncoder().encode(maze), "linked maze")) {
         say(report.textContent.replace("the game goes on unchanged", "playing the game's own maze"), true);
+    }
+}
+
+// a new game, when none is running
+function startGame() {
+    if (!gameRunning) {
+        Module.callMain([]);
+        canvas.focus();
     }
 }
 
@@ -206,12 +215,7 @@ document.getElementById("show-log").addEventListener("click", (event) => {
     logBox.hidden = !logBox.hidden;
     event.target.setAttribute("aria-pressed", String(!logBox.hidden));
 });
-playAgain.addEventListener("click", () => {
-    if (!gameRunning) {
-        Module.callMain([]);
-        canvas.focus();
-    }
-});
+playAgain.addEventListener("click", startGame);
 canvas.addEventListener("click", () => canvas.focus());
 stage.addEventListener("dragover", (event) => {
     event.preventDefault();

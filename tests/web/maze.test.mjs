@@ -5,7 +5,7 @@ import assert from "node:assert/strict";
 import { mkdtempSync, readFileSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
-import { startBrowser, openGame, logLines, sleep, framesDiffer, desktopReference } from "./lib.mjs";
+import { startBrowser, openGame, logLines, holdKey, sleep, framesDiffer, desktopReference } from "./lib.mjs";
 
 const SOURCE = join(import.meta.dirname, "..", "..");
 const work = mkdtempSync(join(tmpdir(), "travolk-web-maze-"));
@@ -55,6 +55,12 @@ test("a playable maze file plays at once as the desktop plays it, and its link s
     const linked = join(work, "linked.png");
     writeFileSync(linked, await (await shared.page.$("#canvas")).screenshot());
     assert.equal(framesDiffer(join(work, "desktop.png"), linked), false);
+    // after Escape, a maze file starts a new game
+    await shared.page.click("#canvas");
+    await holdKey(shared.page, "Escape");
+    await shared.page.waitForSelector("#play-again:not([hidden])");
+    assert.equal(await load(shared.page, join(SOURCE, "mazes", "crossroads")), "crossroads: playing it");
+    await shared.page.waitForSelector("#play-again", { hidden: true });
     assert.deepEqual([...errors, ...shared.errors], []);
     await shared.page.close();
     await page.close();
