@@ -60,7 +60,7 @@ debian_root_unmount() {
 }
 
 # debian_root_new RELEASE ROOT: ROOT becomes a fresh copy of the release's base, ready to
-# run commands in (name resolution, /proc, /sys and /dev)
+# run commands in (name resolution, certificate authorities, /proc, /sys and /dev)
 debian_root_new() {
     local base
     base=$(debian_base "$1")
@@ -68,6 +68,12 @@ debian_root_new() {
     rm -rf "$2"
     cp -a "$base" "$2"
     cp /etc/resolv.conf "$2/etc/resolv.conf"
+    # the certificate authorities this machine adds to Debian's: its network may need them
+    # to reach the package registries (Debian's ca-certificates takes them in when installed)
+    if [ -d /usr/local/share/ca-certificates ]; then
+        mkdir -p "$2/usr/local/share/ca-certificates"
+        cp -a /usr/local/share/ca-certificates/. "$2/usr/local/share/ca-certificates/"
+    fi
     mount -t proc proc "$2/proc"
     mount -t sysfs sysfs "$2/sys"
     mount --rbind /dev "$2/dev"

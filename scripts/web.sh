@@ -21,9 +21,10 @@ case "${1:-}" in
     ;;
 esac
 
-# the compiler and what builds Debian's sources; Node.js for the tests and the server;
-# the browser; the desktop game's packages, whose log and frame the browser's must match
-TRAVOLK_WEB_PACKAGES=(emscripten node-acorn nodejs dpkg-dev make cmake chromium fonts-liberation)
+# the compiler and what builds Debian's sources; Node.js for the tests and the server, and
+# the certificates npm checks the registry's by; the browser; the desktop game's packages,
+# whose log and frame the browser's must match
+TRAVOLK_WEB_PACKAGES=(emscripten node-acorn nodejs ca-certificates dpkg-dev make cmake chromium fonts-liberation)
 # Debian's npm, unless the machine has an npm of its own
 command -v npm >/dev/null || TRAVOLK_WEB_PACKAGES+=(npm)
 if [ -n "$serve_port" ]; then
