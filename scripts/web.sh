@@ -39,7 +39,12 @@ build_site() {
     emcmake cmake -S "$TRAVOLK_ROOT" -B "$OUT/game" -DCMAKE_BUILD_TYPE=Release -DTRAVOLK_WERROR=ON \
         -DTRAVOLK_WEB_PREFIX="$OUT/deps" -DTRAVOLK_WEB_SITE="$SITE" >/dev/null
     cmake --build "$OUT/game" -j "$(nproc)" --target travolk
-    echo "Built $SITE: $(du -cb "$SITE"/* | tail -n 1 | cut -f1) bytes, $(gzip -c "$SITE"/* | wc -c) gzipped"
+    local bytes gzipped
+    bytes=$(du -cb "$SITE"/* | tail -n 1 | cut -f1)
+    gzipped=$(gzip -9 -c "$SITE"/* | wc -c)
+    echo "Built $SITE: $bytes bytes, $gzipped gzipped"
+    # what a visitor downloads, compressed as web servers send it
+    [ "$gzipped" -le $((1024 * 1024)) ] || { echo "The site is over 1 MiB gzipped" >&2; exit 1; }
 }
 
 if [ -n "$serve_port" ]; then
