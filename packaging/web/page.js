@@ -33,16 +33,16 @@ function fitCanvas() {
     const width = stage.clientWidth;
     const height = stage.clientHeight;
     const fit = Math.min(width / FRAME_WIDTH, height / FRAME_HEIGHT);
-    const scale = fit >= 1 ? Math.floor(fit) : fit;
+    // whole screen pixels a frame pixel, whatever the screen's ratio of them to CSS pixels
     const ratio = window.devicePixelRatio || 1;
-    // whole device pixels per frame pixel where the screen's ratio allows
-    const cssScale = fit >= 1 ? Math.max(1, Math.floor(scale * ratio)) / ratio : scale;
+    const screenPixels = Math.floor(fit * ratio);
+    const cssScale = screenPixels >= 1 ? screenPixels / ratio : fit;
     canvas.style.width = FRAME_WIDTH * cssScale + "px";
     canvas.style.height = FRAME_HEIGHT * cssScale + "px";
 }
 
 function logLine(text) {
-    logBox.textContent += text + "\n";
+    logBox.appendChild(document.createTextNode(text + "\n"));
     logBox.scrollTop = logBox.scrollHeight;
     console.log(text);
 }
