@@ -7,7 +7,6 @@
 #include "video/PngWriter.h"
 
 #include <fstream>
-#include <sstream>
 #include <vector>
 
 static const char* const MAZE_FILE = "res/txt/map";
@@ -28,14 +27,13 @@ std::string MazeOffer::Take(const std::string& path) {
     }
     const Maze maze = Maze::Read(file);
     const std::vector<MazeCheck::Finding> findings = MazeCheck::Check(maze);
-    std::ostringstream report;
     const bool playable = MazeCheck::Playable(findings) && Install(path, maze);
-    report << (playable ? "playable" : "unplayable") << "\n";
+    std::string report = playable ? "playable\n" : "unplayable\n";
     for (const MazeCheck::Finding& finding : findings) {
-        report << finding.cell.row + 1 << ":" << finding.cell.column + 1 << ": "
-               << (finding.error ? "error: " : "warning: ") << finding.text << "\n";
+        report += std::to_string(finding.cell.row + 1) + ":" + std::to_string(finding.cell.column + 1) + ": " +
+                  (finding.error ? "error: " : "warning: ") + finding.text + "\n";
     }
-    return report.str();
+    return report;
 }
 
 // The file as handed (the loader reads it as the check did) and its picture.
