@@ -30,8 +30,8 @@ std::string MazeOffer::Take(const std::string& path) {
     const bool playable = MazeCheck::Playable(findings) && Install(path, maze);
     std::string report = playable ? "playable\n" : "unplayable\n";
     for (const MazeCheck::Finding& finding : findings) {
-        report += std::to_string(finding.cell.row + 1) + ":" + std::to_string(finding.cell.column + 1) + ": " +
-                  (finding.error ? "error: " : "warning: ") + finding.text + "\n";
+        report += std::to_string(finding.cell.row + 1) + ":" + std::to_string(finding.cell.column + 1) +
+                  ": " + (finding.error ? "error: " : "warning: ") + finding.text + "\n";
     }
     return report;
 }
