@@ -3,10 +3,10 @@
 // committing new pictures).
 // travolk_assets --icon SOURCE_DIR SIZE OUTPUT_FILE: makes the desktop icon of that size.
 #include "Icon.h"
-#include "level/MazePicture.h"
 #include "PixelArt.h"
-#include "video/PngWriter.h"
 #include "level/Maze.h"
+#include "level/MazePicture.h"
+#include "video/PngWriter.h"
 
 #include <cstdlib>
 #include <fstream>

@@ -1,9 +1,9 @@
 // travolk-maze: checks a maze file for the game and turns it into a data folder that the
 // game runs in (travolk --datadir DIR).
-#include "level/MazePicture.h"
-#include "video/PngWriter.h"
 #include "level/Maze.h"
 #include "level/MazeCheck.h"
+#include "level/MazePicture.h"
+#include "video/PngWriter.h"
 
 #include <filesystem>
 #include <fstream>
