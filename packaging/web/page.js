@@ -129,7 +129,9 @@ function offerMaze(bytes, name) {
     const verdict = lines.shift();
     const playable = verdict === "playable";
     const findings = lines.map((line) => name + ":" + line);
-    const summary = playable ? name + ": playing it" : name + ": not playable, the game goes on unchanged";
+    const summary = playable ? name + ": playing it"
+        : verdict === "failed" ? name + ": the game could not store it; the game goes on unchanged"
+        : name + ": not playable, the game goes on unchanged";
     say([summary].concat(findings).join("\n"), !playable);
     for (const line of findings) {
         console.log(line);

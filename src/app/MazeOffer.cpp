@@ -6,11 +6,16 @@
 #include "level/MazePicture.h"
 #include "video/PngWriter.h"
 
+#include <cstdio>
 #include <fstream>
+#include <iterator>
+#include <sstream>
 #include <vector>
 
 static const char* const MAZE_FILE = "res/txt/map";
 static const char* const MAZE_PICTURE = "res/gfx/map4.png";
+// what a new maze is written into first, beside the file it replaces
+static const char* const NEW_SUFFIX = ".new";
 
 static std::string JoinRows(const Maze& maze) {
     std::string text;
@@ -25,10 +30,16 @@ std::string MazeOffer::Take(const std::string& path) {
     if (!file) {
         return "unreadable\n";
     }
-    const Maze maze = Maze::Read(file);
+    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    std::istringstream in(bytes);
+    const Maze maze = Maze::Read(in);
     const std::vector<MazeCheck::Finding> findings = MazeCheck::Check(maze);
-    const bool playable = MazeCheck::Playable(findings) && Install(path, maze);
-    std::string report = playable ? "playable\n" : "unplayable\n";
+    std::string report;
+    if (!MazeCheck::Playable(findings)) {
+        report = "unplayable\n";
+    } else {
+        report = Install(bytes, maze) ? "playable\n" : "failed\n";
+    }
     for (const MazeCheck::Finding& finding : findings) {
         report += std::to_string(finding.cell.row + 1) + ":" + std::to_string(finding.cell.column + 1) +
                   ": " + (finding.error ? "error: " : "warning: ") + finding.text + "\n";
@@ -36,13 +47,21 @@ std::string MazeOffer::Take(const std::string& path) {
     return report;
 }
 
-// The file as handed (the loader reads it as the check did) and its picture.
-bool MazeOffer::Install(const std::string& path, const Maze& maze) {
-    std::ifstream from(path, std::ios::binary);
-    std::ofstream to(MAZE_FILE, std::ios::binary | std::ios::trunc);
-    to << from.rdbuf();
+// The bytes checked (the loader reads them as the check did) and their picture, each
+// written beside its file and renamed over it only once both are whole: a failure leaves
+// the maze being played, and the one the next game loads, as they were. The maze goes last,
+// as it decides what is played.
+bool MazeOffer::Install(const std::string& bytes, const Maze& maze) {
+    const std::string newMaze = std::string(MAZE_FILE) + NEW_SUFFIX;
+    const std::string newPicture = std::string(MAZE_PICTURE) + NEW_SUFFIX;
+    std::ofstream to(newMaze, std::ios::binary | std::ios::trunc);
+    to << bytes;
     to.close();
-    if (!to || !PngWriter::Write(MazePicture::Draw(maze.Rows()), MAZE_PICTURE)) {
+    const bool written = to && PngWriter::Write(MazePicture::Draw(maze.Rows()), newPicture);
+    if (!written || std::rename(newPicture.c_str(), MAZE_PICTURE) != 0 ||
+        std::rename(newMaze.c_str(), MAZE_FILE) != 0) {
+        std::remove(newMaze.c_str());
+        std::remove(newPicture.c_str());
         return false;
     }
     Game::NewMaze();

@@ -9,7 +9,8 @@ class Maze;
 // played at once. An unplayable one changes nothing.
 class MazeOffer {
 public:
-    // "playable" or "unplayable", then a line for each finding, LINE:COLUMN: error|warning: text
+    // "playable", "unplayable" or "failed" (playable, but its files could not be written),
+    // then a line for each finding, LINE:COLUMN: error|warning: text
     static std::string Take(const std::string& path);
     // the maze being played, as rows of cells, one a line
     static std::string Current();
@@ -17,5 +18,5 @@ public:
 private:
     MazeOffer() {}
 
-    static bool Install(const std::string& path, const Maze& maze);
+    static bool Install(const std::string& bytes, const Maze& maze);
 };

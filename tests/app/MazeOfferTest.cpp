@@ -1,0 +1,72 @@
+// A maze handed to the running game: installed whole or not at all.
+#include "app/MazeOffer.h"
+
+#include "app/Game.h"
+#include "support/FakeClock.h"
+#include "support/LogCapture.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace fs = std::filesystem;
+
+static std::string Bytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// In a running game: a playable maze replaces the maze and its picture and starts a new
+// game in it; where a file cannot be written, the game, the maze files and the next
+// game's maze stay as they were, and nothing is left beside them.
+TEST(MazeOffer, InstallsWholeOrLeavesTheOldMazePlayable) {
+    struct Case {
+        std::string name;
+        std::string blocked; // made a folder, so a file cannot be written there
+        std::string verdict;
+    };
+    const Case cases[] = {
+        {"everything writable", "", "playable"},
+        {"the new picture cannot be written", "res/gfx/map4.png.new", "failed"},
+        {"the new maze cannot be written", "res/txt/map.new", "failed"},
+        {"the picture cannot be replaced", "res/gfx/map4.png", "failed"},
+    };
+    const std::string offered = Bytes(fs::path(TRAVOLK_SOURCE_DIR) / "mazes/long-hall");
+    for (const Case& c : cases) {
+        TempDir dir;
+        dir.CopyRunFolder();
+        const std::string oldMaze = Bytes("res/txt/map");
+        const std::string oldPicture = Bytes("res/gfx/map4.png");
+        dir.Write("offered", offered);
+        FakeClock clock;
+        clock.TickOnEveryRead(1);
+        LogCapture log;
+        Game::Initialize();
+        ASSERT_TRUE(Game::IsRunning()) << log.Text();
+        if (!c.blocked.empty()) {
+            fs::remove(c.blocked);
+            fs::create_directory(c.blocked);
+            fs::create_directory(fs::path(c.blocked) / "inside"); // a folder with something in it
+        }
+        log.Clear();
+        const std::string report = MazeOffer::Take("offered");
+        EXPECT_EQ(report.substr(0, report.find('\n')), c.verdict) << c.name;
+        Game::RunFrame();
+        const auto lines = log.Lines();
+        const bool restarted = std::count(lines.begin(), lines.end(), "Deleting Objects") == 1;
+        const bool installed = c.verdict == "playable";
+        EXPECT_EQ(restarted, installed) << c.name;
+        EXPECT_TRUE(Bytes("res/txt/map") == (installed ? offered : oldMaze)) << c.name << ": the maze file";
+        if (c.blocked != "res/gfx/map4.png") {
+            EXPECT_EQ(Bytes("res/gfx/map4.png") == oldPicture, !installed) << c.name << ": the picture";
+        }
+        for (const char* left : {"res/txt/map.new", "res/gfx/map4.png.new"}) {
+            EXPECT_TRUE(!fs::exists(left) || c.blocked == left) << c.name << ": " << left << " left behind";
+        }
+        Game::Close();
+    }
+}
