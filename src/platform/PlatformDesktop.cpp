@@ -2,7 +2,8 @@
 // frame is drawn, and no page around the game.
 #include "platform/Platform.h"
 
-#include <SDL.h>
+#include "core/Log.h"
+#include "platform/WindowManager.h"
 
 bool Platform::FrameWanted() {
     return true;
@@ -22,3 +23,12 @@ void Platform::WaitForStepEnd(const Timer& step, uint32_t stepMs) {
 void Platform::AnswerPage(const PageRequests&) {}
 
 void Platform::EndProcess() {}
+
+bool QueryWindowManager(SDL_SysWMinfo& info) {
+    SDL_VERSION(&info.version);
+    if (SDL_GetWMInfo(&info) == -1) {
+        Log::Line("Could not retrieve window manager information " + Log::SdlReason());
+        return false;
+    }
+    return true;
+}

@@ -3,8 +3,7 @@
 
 #include "core/Log.h"
 
-#include <SDL.h>
-#include <SDL_syswm.h>
+#include "platform/WindowManager.h"
 
 #include <cstdlib>
 
@@ -27,15 +26,6 @@ std::string Platform::SettingsPath() {
 }
 
 void Platform::PrepareVideoDriver() {}
-
-static bool QueryWindowManager(SDL_SysWMinfo& info) {
-    SDL_VERSION(&info.version);
-    if (SDL_GetWMInfo(&info) == -1) {
-        Log::Line("Could not retrieve window manager information " + Log::SdlReason());
-        return false;
-    }
-    return true;
-}
 
 bool Platform::BeginModeChange() {
     SDL_SysWMinfo info;

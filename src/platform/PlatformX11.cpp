@@ -1,10 +1,7 @@
 // Linux and the other systems where SDL 1.2 draws through X11 and GLX.
 #include "platform/Platform.h"
 
-#include "core/Log.h"
-
-#include <SDL.h>
-#include <SDL_syswm.h>
+#include "platform/WindowManager.h"
 
 #include <GL/glx.h>
 
@@ -58,15 +55,6 @@ void Platform::PrepareVideoDriver() {
     setenv("SDL12COMPAT_OPENGL_SCALING", "0", 0);
 }
 
-static bool QueryWindowManager(SDL_SysWMinfo& info) {
-    SDL_VERSION(&info.version);
-    if (SDL_GetWMInfo(&info) == -1) {
-        Log::Line("Could not retrieve window manager information " + Log::SdlReason());
-        return false;
-    }
-    return true;
-}
-
 bool Platform::BeginModeChange() {
     SDL_SysWMinfo info;
     if (!QueryWindowManager(info)) {
@@ -77,7 +65,5 @@ bool Platform::BeginModeChange() {
 }
 
 bool Platform::EndModeChange() {
-    SDL_SysWMinfo info;
-    QueryWindowManager(info);
     return glXGetCurrentContext() == contextBefore;
 }
