@@ -59,20 +59,11 @@ function writeOutput(byte) {
     }
 }
 
-// A call of the game's, its string argument and answer in the game's memory. (ccall would
-// answer with a promise while the game waits for a frame.)
+// A request of the game's, with a string argument or none; it answers with a string.
+// The page's code runs between the game's steps, never inside one.
 function callGame(name, argument) {
-    let pointer = 0;
-    if (argument !== undefined) {
-        const size = Module.lengthBytesUTF8(argument) + 1;
-        pointer = Module._malloc(size);
-        Module.stringToUTF8(argument, pointer, size);
-    }
-    try {
-        return Module.UTF8ToString(Module["_" + name](pointer));
-    } finally {
-        Module._free(pointer);
-    }
+    const withArgument = argument !== undefined;
+    return Module.ccall(name, "string", withArgument ? ["string"] : [], withArgument ? [argument] : []);
 }
 
 // maze text <-> link fragment

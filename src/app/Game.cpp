@@ -12,6 +12,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 
@@ -25,8 +26,6 @@ Render* Game::_render = nullptr;
 Keyboard* Game::_keyboard = nullptr;
 GameState* Game::_state = nullptr;
 Game::StateFactory Game::_stateFactory = Game::MakeMainState;
-
-static const uint32_t FRAME_MS = 16;
 
 void Game::Initialize(const WindowSettings& settings) {
     _run = true;
@@ -46,7 +45,7 @@ void Game::Initialize(const WindowSettings& settings) {
     if (!Graphics::LoadGraphics()) {
         _run = false;
     }
-    _keyboard = new Keyboard();
+    _keyboard = new Keyboard(Platform::Sdl12Symbol);
 
     // stored before it is initialised: the map loader adds its objects through this door
     _state = _stateFactory(_keyboard, _render, _window);
@@ -63,24 +62,24 @@ WindowSettings Game::GetWindowSettings() {
     return _window ? _window->GetSettings() : WindowSettings();
 }
 
-void Game::Run() {
-    while (_run) {
-        RunFrame();
+bool Game::Step(bool draw, uint32_t waitMs) {
+    if (!_run) {
+        return false;
     }
-}
-
-void Game::RunFrame() {
     _gameTimer.Start();
+    _render->BeginFrame(draw);
     _state->Update();
     ReadEvents();
     if (_keyboard->IsPressed(SDLK_ESCAPE)) {
         _run = false;
     }
-    WaitForFrameEnd();
-    _fps = 1000.0f / static_cast<float>(_gameTimer.GetTicks());
+    WaitForStepEnd(waitMs);
+    // where the platform's clock paces the steps instead, a step still counts whole
+    _fps = 1000.0f / static_cast<float>(std::max(_gameTimer.GetTicks(), STEP_MS));
     if (_restart) {
         ReplaceState();
     }
+    return true;
 }
 
 // A key-down event is the press edge itself; the window changes once the queue is empty.
@@ -122,8 +121,10 @@ bool Game::IsFullscreenKey(int symbol, int modifiers) {
     return symbol == SDLK_F11 || (symbol == SDLK_RETURN && (modifiers & KMOD_ALT));
 }
 
-void Game::WaitForFrameEnd() {
-    Platform::WaitForStepEnd(_gameTimer, FRAME_MS);
+// spins rather than sleeps: a sleep on a desktop scheduler overshoots the step
+void Game::WaitForStepEnd(uint32_t waitMs) {
+    while (_gameTimer.GetTicks() < waitMs) {
+    }
 }
 
 void Game::ReplaceState() {

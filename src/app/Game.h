@@ -16,12 +16,19 @@ class Game {
 public:
     using StateFactory = GameState* (*)(const Keyboard* keyboard, Render* render, Window* window);
 
+    // a step of the game's logic, ms: every movement is so much a step
+    static constexpr uint32_t STEP_MS = 16;
+
     // lifecycle
     static void Initialize(const WindowSettings& settings = WindowSettings());
-    static void Run();
     static void Close();
-    // one pass of the frame loop; Run repeats it while the run flag is set
-    static void RunFrame();
+    // One pass of the frame loop, if the run flag is set: the state's update with its frame
+    // drawn when draw is set, the events, Escape, a spin until waitMs have passed since the
+    // pass began, the restart. False when the flag was clear and nothing ran. A platform's
+    // loop repeats it.
+    static bool Step(bool draw, uint32_t waitMs);
+    // the desktop's pass: drawn, and spun out to a whole step
+    static bool RunFrame() { return Step(true, STEP_MS); }
 
     static float GetFPS() { return _fps; }
     // the window's state to remember, before Close
@@ -47,7 +54,7 @@ private:
 
     static void ReadEvents();
     static bool IsFullscreenKey(int symbol, int modifiers);
-    static void WaitForFrameEnd();
+    static void WaitForStepEnd(uint32_t waitMs);
     static void ReplaceState();
     static GameState* MakeMainState(const Keyboard* keyboard, Render* render, Window* window);
 

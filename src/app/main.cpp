@@ -1,7 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/DataFolder.h"
 #include "app/Game.h"
-#include "app/MazeOffer.h"
 #include "app/SettingsFile.h"
 #include "platform/Platform.h"
 
@@ -29,6 +28,20 @@ static WindowSettings ChooseWindowSettings(const WindowSettings& remembered, con
     return settings;
 }
 
+// what the game's ending needs of its start
+static std::string settingsPath;
+static WindowSettings remembered;
+static bool started = false;
+
+static void EndGame() {
+    const WindowSettings last = Game::GetWindowSettings();
+    Game::Close();
+    // a game that never started changed nothing worth remembering
+    if (started && (last.scale != remembered.scale || last.fullscreen != remembered.fullscreen)) {
+        SettingsFile::Save(settingsPath, last);
+    }
+}
+
 int main(int argc, char** argv) {
     Platform::PrepareProcess();
     Options options;
@@ -40,20 +53,12 @@ int main(int argc, char** argv) {
     if (!DataFolder::Enter(options.dataDir)) {
         return 2;
     }
-    Platform::AnswerPage({MazeOffer::Take, MazeOffer::Current});
-    const std::string settingsPath = Platform::SettingsPath();
-    const WindowSettings remembered = SettingsFile::Load(settingsPath);
+    Platform::GreetPage();
+    settingsPath = Platform::SettingsPath();
+    remembered = SettingsFile::Load(settingsPath);
 
     Game::Initialize(ChooseWindowSettings(remembered, options));
-    const bool started = Game::IsRunning();
-    Game::Run();
-    const WindowSettings last = Game::GetWindowSettings();
-    Game::Close();
-
-    // a game that never started changed nothing worth remembering
-    if (started && (last.scale != remembered.scale || last.fullscreen != remembered.fullscreen)) {
-        SettingsFile::Save(settingsPath, last);
-    }
-    Platform::EndProcess();
+    started = Game::IsRunning();
+    Platform::RunGame({Game::STEP_MS, Game::Step, EndGame});
     return 0;
 }

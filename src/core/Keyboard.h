@@ -2,13 +2,16 @@
 
 // The down/up state of every SDL 1.2 key symbol up to SDLK_EURO. The driver writes the one
 // live table from the event queue; copies of it serve as snapshots of the previous frame.
-// Where SDL numbers the keys without a character the newer way (scan code + 1024, as
-// emscripten's SDL 1.2 does), those keys find their SDL 1.2 entries.
+// Where SDL numbers keys otherwise (the browser's), the platform's translation finds their
+// SDL 1.2 entries.
 class Keyboard {
 public:
     static const int KEY_COUNT = 322;
+    // the SDL 1.2 symbol of a symbol as this SDL numbers it
+    using Sdl12Symbol = int (*)(int symbol);
 
-    Keyboard();
+    // null: SDL 1.2's own numbering
+    explicit Keyboard(Sdl12Symbol sdl12Symbol = nullptr);
     Keyboard(const Keyboard& other) = default;
 
     // writing: symbols outside the table are ignored
@@ -26,9 +29,10 @@ public:
 
 private:
     // the table's entry for a symbol, or -1 for none
-    static int Slot(int key);
+    int Slot(int key) const;
     bool Entry(int key) const;
     void Set(int key, bool down);
 
+    Sdl12Symbol _sdl12Symbol;
     bool _keys[KEY_COUNT];
 };

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/Timer.h"
-
 #include <cstdint>
 #include <string>
 
@@ -12,19 +10,34 @@
 // system headers declare names (Window, Font) that the game uses for its own types.
 class Platform {
 public:
+    // The game as a platform's loop runs it: step after step until a step answers false,
+    // then the ending, once.
+    struct GameLoop {
+        uint32_t stepMs; // how long a step of the game lasts
+        // one step, if the game still runs: its logic, its frame drawn and shown when draw
+        // is set, and a spin until waitMs have passed since it began; false when it did not
+        // run (the game has ended)
+        bool (*step)(bool draw, uint32_t waitMs);
+        void (*end)();
+    };
+
     // process
     // before anything else runs: signals and standard streams as the game needs them
     static void PrepareProcess();
     // the full name of the file that remembers the window choices; empty when there is none
     static std::string SettingsPath();
-    // what a page around the game may ask of it (the browser's; a desktop has none)
-    struct PageRequests {
-        std::string (*offerMaze)(const std::string& path); // a report, first line the verdict
-        std::string (*currentMaze)();
-    };
-    static void AnswerPage(const PageRequests& requests);
-    // after the game has closed, as the process ends
-    static void EndProcess();
+    // before the game starts: a page around it learns that it answers, and may hand it a
+    // maze for its first game (the browser's; a desktop has no page)
+    static void GreetPage();
+
+    // loop
+    // runs the game's steps at its pace until it ends, then its ending; on a desktop it
+    // returns after the ending, in the browser at once (the browser calls the steps)
+    static void RunGame(const GameLoop& loop);
+
+    // keys
+    // the SDL 1.2 symbol of a key event's symbol, the numbering of the game's key table
+    static int Sdl12Symbol(int symbol);
 
     // video
     // before SDL starts: what is asked of SDL's video driver; a user's own settings win
@@ -34,14 +47,10 @@ public:
     static bool BeginModeChange();
     // after it: true when the textures came through, false when they must be uploaded again
     static bool EndModeChange();
-
-    // frame
-    // whether the frame of this step reaches the screen, so is worth drawing
-    static bool FrameWanted();
-    // puts the frame just drawn on the screen
-    static void ShowFrame();
-    // returns once the step that the timer began has had its stepMs
-    static void WaitForStepEnd(const Timer& step, uint32_t stepMs);
+    // whether swapping the buffers shows the frame at once (a window), so the back buffer
+    // may be cleared right after; false where the frame is shown only once the step has
+    // returned (the browser), so the clear waits for the next frame drawn
+    static bool SwapShowsFrame();
 
 private:
     Platform() {}

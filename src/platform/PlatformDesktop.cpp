@@ -1,28 +1,27 @@
-// What the desktop platforms (X11, Windows) share: a window of their own, swapped when a
-// frame is drawn, and no page around the game.
+// What the desktop platforms (X11, Windows) share: a window of their own that shows a
+// frame when the buffers are swapped, a loop of their own, and no page around the game.
 #include "platform/Platform.h"
 
 #include "core/Log.h"
 #include "platform/WindowManager.h"
 
-bool Platform::FrameWanted() {
+// The game's own frame loop: each step drawn, and spun out to its full length.
+void Platform::RunGame(const GameLoop& loop) {
+    while (loop.step(true, loop.stepMs)) {
+    }
+    loop.end();
+}
+
+void Platform::GreetPage() {}
+
+// SDL 1.2's own numbering
+int Platform::Sdl12Symbol(int symbol) {
+    return symbol;
+}
+
+bool Platform::SwapShowsFrame() {
     return true;
 }
-
-void Platform::ShowFrame() {
-    SDL_GL_SwapBuffers();
-}
-
-void Platform::WaitForStepEnd(const Timer& step, uint32_t stepMs) {
-    // spins rather than sleeps: a sleep on a desktop scheduler overshoots the step
-    while (step.GetTicks() < stepMs) {
-    }
-}
-
-// no page around a desktop game
-void Platform::AnswerPage(const PageRequests&) {}
-
-void Platform::EndProcess() {}
 
 bool QueryWindowManager(SDL_SysWMinfo& info) {
     SDL_VERSION(&info.version);

@@ -1,44 +1,21 @@
-// The browser: emscripten's SDL 1.2 over a canvas, OpenGL through WebGL. The browser
-// shows a frame only when the program gives control back to it, so the game yields at
-// every shown frame, and keeps its own clock of steps whatever the screen's refresh.
+// The browser: emscripten's SDL 1.2 over a canvas, OpenGL through WebGL. The browser owns
+// the loop: at each animation frame the game takes the steps its clock says are due, the
+// last of them drawn, and the browser shows that frame when the frame's callback returns.
 #include "platform/Platform.h"
 
+#include "core/StepClock.h"
+
+#include <SDL.h>
 #include <emscripten.h>
 
-#include <string>
-
-// Waits for the browser's next animation frame, where it shows what was drawn.
-EM_ASYNC_JS(void, WaitForAnimationFrame, (),
-            { await new Promise(function(resume) { requestAnimationFrame(function() { resume(); }); }); });
-
-// The clock of steps: when the current step was due, and how long a step lasts. A step
-// that starts when the next is already due is not shown (nor drawn), up to MAX_LATE_STEPS
-// in a row; a backlog of more than MAX_BACKLOG_MS is dropped, so a page that was stalled
-// resumes rather than races.
-static const int MAX_LATE_STEPS = 4;
+// A frame runs at most this many steps; a backlog longer than this is dropped, so a page
+// that was stalled or hidden resumes rather than races.
+static const int MAX_STEPS_PER_FRAME = 4;
 static const double MAX_BACKLOG_MS = 250;
-static double stepDue = 0; // ms of the page's clock, which SDL starting again does not reset
-static double stepLength = 0;
-static int lateSteps = 0;
-static bool frameWanted = true;
 
-// The page's calls, its one way into the game.
-static Platform::PageRequests page = {nullptr, nullptr};
-
-// the text the page reads from the last call, until the next
-static const char* Answer(const std::string& text) {
-    static std::string answer;
-    answer = text;
-    return answer.c_str();
-}
-
-extern "C" EMSCRIPTEN_KEEPALIVE const char* travolk_offer_maze(const char* path) {
-    return Answer(page.offerMaze ? page.offerMaze(path) : "unplayable\n");
-}
-
-extern "C" EMSCRIPTEN_KEEPALIVE const char* travolk_current_maze() {
-    return Answer(page.currentMaze ? page.currentMaze() : "");
-}
+static Platform::GameLoop game = {0, nullptr, nullptr};
+static StepClock stepClock(0, MAX_STEPS_PER_FRAME, MAX_BACKLOG_MS);
+static unsigned stepsTaken = 0;
 
 // The page learns that the game answers, and may hand it a maze before it starts.
 EM_JS(void, TellPageReady, (), {
@@ -53,20 +30,91 @@ EM_JS(void, TellPageEnded, (), {
     }
 });
 
+// the steps taken since the page loaded, for the page's figures
+extern "C" EMSCRIPTEN_KEEPALIVE unsigned travolk_steps_taken() {
+    return stepsTaken;
+}
+
 void Platform::PrepareProcess() {}
-
-void Platform::AnswerPage(const PageRequests& requests) {
-    page = requests;
-    TellPageReady();
-}
-
-void Platform::EndProcess() {
-    TellPageEnded();
-}
 
 // a browser page has no settings file: every visit starts from the defaults
 std::string Platform::SettingsPath() {
     return "";
+}
+
+void Platform::GreetPage() {
+    TellPageReady();
+}
+
+static void EndGame() {
+    emscripten_cancel_main_loop();
+    game.end();
+    TellPageEnded();
+}
+
+static void RunAnimationFrame() {
+    const int due = stepClock.StepsDue(emscripten_get_now());
+    for (int step = 1; step <= due; ++step) {
+        if (!game.step(step == due, 0)) {
+            EndGame();
+            return;
+        }
+        ++stepsTaken;
+    }
+}
+
+void Platform::RunGame(const GameLoop& loop) {
+    game = loop;
+    stepClock = StepClock(loop.stepMs, MAX_STEPS_PER_FRAME, MAX_BACKLOG_MS);
+    emscripten_set_main_loop(RunAnimationFrame, 0, 0);
+}
+
+// emscripten's SDL numbers the keys without a character the newer way (scan code + 1024)
+struct KeyNumbers {
+    int web;
+    int sdl12;
+};
+static const KeyNumbers SDL12_SYMBOLS[] = {
+    // the arrows
+    {SDLK_UP, 273},
+    {SDLK_DOWN, 274},
+    {SDLK_RIGHT, 275},
+    {SDLK_LEFT, 276},
+    // insert, home, end, page up, page down
+    {SDLK_INSERT, 277},
+    {SDLK_HOME, 278},
+    {SDLK_END, 279},
+    {SDLK_PAGEUP, 280},
+    {SDLK_PAGEDOWN, 281},
+    // F1 to F12
+    {SDLK_F1, 282},
+    {SDLK_F2, 283},
+    {SDLK_F3, 284},
+    {SDLK_F4, 285},
+    {SDLK_F5, 286},
+    {SDLK_F6, 287},
+    {SDLK_F7, 288},
+    {SDLK_F8, 289},
+    {SDLK_F9, 290},
+    {SDLK_F10, 291},
+    {SDLK_F11, 292},
+    {SDLK_F12, 293},
+    // the shifts, ctrls and alts, right before left
+    {SDLK_RSHIFT, 303},
+    {SDLK_LSHIFT, 304},
+    {SDLK_RCTRL, 305},
+    {SDLK_LCTRL, 306},
+    {SDLK_RALT, 307},
+    {SDLK_LALT, 308},
+};
+
+int Platform::Sdl12Symbol(int symbol) {
+    for (const KeyNumbers& key : SDL12_SYMBOLS) {
+        if (symbol == key.web) {
+            return key.sdl12;
+        }
+    }
+    return symbol;
 }
 
 void Platform::PrepareVideoDriver() {}
@@ -81,31 +129,6 @@ bool Platform::EndModeChange() {
     return true;
 }
 
-bool Platform::FrameWanted() {
-    return frameWanted;
-}
-
-void Platform::ShowFrame() {
-    if (!frameWanted) {
-        return;
-    }
-    const double nextDue = stepDue + stepLength;
-    do {
-        WaitForAnimationFrame();
-    } while (emscripten_get_now() < nextDue);
-}
-
-void Platform::WaitForStepEnd(const Timer&, uint32_t stepMs) {
-    stepLength = stepMs;
-    stepDue += stepMs;
-    const double now = emscripten_get_now();
-    if (now > stepDue + MAX_BACKLOG_MS) {
-        stepDue = now;
-    }
-    const bool late = now >= stepDue + stepMs;
-    lateSteps = late ? lateSteps + 1 : 0;
-    frameWanted = !late || lateSteps >= MAX_LATE_STEPS;
-    if (frameWanted) {
-        lateSteps = 0;
-    }
+bool Platform::SwapShowsFrame() {
+    return false;
 }

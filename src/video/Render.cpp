@@ -36,10 +36,20 @@ void Render::SetRenderState() {
     glClearColor(0, 0, 0, 0);
 }
 
+// Where the frame is shown only after the step (the browser), the clear that would follow
+// the swap comes here, before the next frame drawn.
+void Render::BeginFrame(bool shown) {
+    _shown = shown;
+    if (_shown && _clearPending) {
+        glClear(GL_COLOR_BUFFER_BIT);
+        _clearPending = false;
+    }
+}
+
 void Render::Draw(const Entity* entity, const Transform* view) {
     const Texture* texture = entity->GetTexture();
     const Transform* transform = entity->GetTransform();
-    if (!texture || !transform || !Platform::FrameWanted()) {
+    if (!texture || !transform || !_shown) {
         return;
     }
     const Colour& colour = entity->GetColour();
@@ -80,7 +90,14 @@ void Render::Draw(const Entity* entity, const Transform* view) {
 }
 
 void Render::Refresh() {
+    if (!_shown) {
+        return;
+    }
     FrameScaler::Present();
-    Platform::ShowFrame();
-    glClear(GL_COLOR_BUFFER_BIT);
+    SDL_GL_SwapBuffers();
+    if (Platform::SwapShowsFrame()) {
+        glClear(GL_COLOR_BUFFER_BIT);
+    } else {
+        _clearPending = true;
+    }
 }

@@ -7,7 +7,7 @@ struct Transform;
 
 // Draws entities as textured, tinted quads with immediate-mode OpenGL 1.1 on the
 // 448 x 496 logical screen (origin top-left, y downwards); FrameScaler brings the frame
-// into a window of any size. Holds no data.
+// into a window of any size.
 class Render {
 public:
     ~Render();
@@ -18,9 +18,15 @@ public:
     static void SetViewport(int width, int height);
 
     // drawing
+    // before a step's drawing: a step whose frame is not shown draws nothing
+    void BeginFrame(bool shown);
     void Draw(const Entity* entity, const Transform* view);
+    // ends the frame: shows it, and clears for the next
     void Refresh();
 
 private:
     static void SetRenderState();
+
+    bool _shown = true;
+    bool _clearPending = false; // the last frame shown is still to be cleared
 };

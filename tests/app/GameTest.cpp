@@ -1,6 +1,7 @@
 #include "app/Game.h"
 
 #include "core/Keyboard.h"
+#include "platform/Platform.h"
 #include "states/MainState.h"
 #include "support/Events.h"
 #include "support/FakeClock.h"
@@ -29,6 +30,15 @@ static void PushQuit() {
     SDL_Event event = {};
     event.type = SDL_QUIT;
     SDL_PushEvent(&event);
+}
+
+// the platform's loop as the game's entry runs it, its ending noted in the journal
+static void NoteEnding() {
+    journal.push_back("ending");
+}
+
+static void RunGame() {
+    Platform::RunGame({Game::STEP_MS, Game::Step, NoteEnding});
 }
 
 static long Count(const Lines& lines, const std::string& line) {
@@ -76,16 +86,18 @@ TEST_F(Driver, KeysArriveAfterTheUpdateOfTheirFrame) {
 
 TEST_F(Driver, EscapeEndsTheLoopAfterItsFrame) {
     PushKey(SDL_KEYDOWN, SDLK_ESCAPE);
-    Game::Run();
+    RunGame();
     // the frame that read Escape ran whole; no update came after it
     EXPECT_EQ(Count(journal, "update"), 1);
     EXPECT_FALSE(Game::IsRunning());
+    EXPECT_EQ(journal.back(), "ending") << "the ending runs once, after the last frame";
+    EXPECT_EQ(Count(journal, "ending"), 1);
 }
 
 TEST_F(Driver, QuitEventFinishesItsFrameAndStops) {
     PushQuit();
     PushKey(SDL_KEYDOWN, SDLK_d); // events after the quit are still read
-    Game::Run();
+    RunGame();
     EXPECT_EQ(Count(journal, "update"), 1);
     EXPECT_GT(Game::GetFPS(), 0.0f);
     EXPECT_TRUE(Current()->Snapshot()->IsReleased('d'));
@@ -110,7 +122,7 @@ TEST_F(Driver, RestartHappensAtTheEndOfTheFrameOnce) {
 TEST_F(Driver, RestartInTheFrameOfAQuitStillBuildsTheNewState) {
     Current()->script = [] { Game::Restart(); };
     PushQuit();
-    Game::Run();
+    RunGame();
     EXPECT_EQ(Count(journal, "update"), 1);
     EXPECT_EQ(Count(journal, "initialize"), 1);
 }
@@ -168,7 +180,7 @@ TEST(DriverStartUp, MissingPictureFailsButBuildsEverythingAndShutsDown) {
     Game::Initialize();
     EXPECT_FALSE(Game::IsRunning());
     EXPECT_EQ(journal, (Lines{"initialize"})) << "the state is still built";
-    Game::Run();
+    RunGame();
     EXPECT_EQ(Count(journal, "update"), 0) << "no frame runs";
     Game::Close();
     const Lines lines = log.Lines();
