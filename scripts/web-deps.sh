@@ -21,11 +21,6 @@ configure_for_web() {
         { tail -n 30 "$dir/configure.log"; echo "configure failed in $dir" >&2; exit 1; }
 }
 
-make_and_install() {
-    make_in "$1" -j"$JOBS"
-    make_in "$1" install
-}
-
 build_zlib() {
     configure_for_web "$1" --static
     make_in "$1" -j"$JOBS" libz.a
