@@ -2,17 +2,18 @@
 // again and fullscreen. The game answers through the functions its platform file exports.
 "use strict";
 
-const FRAME_WIDTH = 448;
-const FRAME_HEIGHT = 496;
+const canvas = document.getElementById("canvas");
+// the game's sizes, as the build wrote them into the page (SDL sets the canvas's size later)
+const FRAME_WIDTH = canvas.width;
+const FRAME_HEIGHT = canvas.height;
+const MAZE_ROWS = Number(canvas.dataset.mazeRows);
+const MAZE_COLUMNS = Number(canvas.dataset.mazeColumns);
 const MAX_MAZE_BYTES = 64 * 1024;
 const OFFERED_MAZE = "/tmp/offered-maze";
 // a shared maze: its cells, two bits each, in base64url after this
 const LINK_PREFIX = "#maze=1.";
 const CELL_LETTERS = "SDBX";
-const MAZE_ROWS = 31;
-const MAZE_COLUMNS = 28;
 
-const canvas = document.getElementById("canvas");
 const stage = document.getElementById("stage");
 const logBox = document.getElementById("log");
 const report = document.getElementById("maze-report");

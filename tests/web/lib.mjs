@@ -3,12 +3,14 @@
 import puppeteer from "puppeteer-core";
 import { execFileSync } from "node:child_process";
 import { serve } from "./server.mjs";
-import { mkdtempSync, rmSync } from "node:fs";
+import { mkdtempSync, readFileSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 
 export const SITE = process.env.TRAVOLK_SITE;
-export const FRAME = { width: 448, height: 496 };
+// the frame's size, as the build wrote it into the page
+const canvasTag = readFileSync(join(SITE, "index.html"), "utf8").match(/<canvas [^>]*width="(\d+)" height="(\d+)"/);
+export const FRAME = { width: Number(canvasTag[1]), height: Number(canvasTag[2]) };
 
 export async function startBrowser() {
     const server = await serve(SITE);
