@@ -18,8 +18,8 @@ TRAVOLK_GAME_PACKAGES=(g++ cmake make libsdl1.2-dev libsdl-image1.2-dev libsdl-t
 # to play without a display: a virtual one, keys for it, and the screenshot
 TRAVOLK_HEADLESS_PACKAGES=(xvfb xauth xdotool imagemagick)
 # to test: the sanitizer build's compiler, runtime and symbolizer, the test and benchmark
-# libraries
-TRAVOLK_TEST_PACKAGES=(clang libclang-rt-dev llvm libgtest-dev libbenchmark-dev libpng-dev libfreetype-dev "${TRAVOLK_HEADLESS_PACKAGES[@]}")
+# libraries, and fonttools for the browser's font, which a test holds to the full font
+TRAVOLK_TEST_PACKAGES=(clang libclang-rt-dev llvm libgtest-dev libbenchmark-dev libpng-dev libfreetype-dev fonttools "${TRAVOLK_HEADLESS_PACKAGES[@]}")
 
 # The virtual display of the headless runs and the tests. Without -noreset the server resets
 # whenever its last client leaves, and a client connecting meanwhile is refused.

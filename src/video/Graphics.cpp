@@ -16,7 +16,6 @@ std::vector<Texture*> Graphics::_replaced;
 bool Graphics::_loaded = false;
 
 static const char* const PICTURE_FILES[] = {"bit.png", "zop.png", "map4.png", "unicorn.png"};
-static const int FONT_POINTS = 40;
 
 static int PowerOfTwoAtLeast(int size) {
     int power = 1;

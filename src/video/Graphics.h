@@ -15,6 +15,7 @@ typedef struct _TTF_Font TTF_Font;
 class Graphics {
 public:
     static const int GLYPHS_PER_FONT = 128;
+    static const int FONT_POINTS = 40;
     static const int FONT_COUNT = 1;
 
     // pictures
