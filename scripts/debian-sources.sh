@@ -88,6 +88,17 @@ travolk_prepare_prefix() {
     done
 }
 
+# travolk_copy_licences: the licences of the libraries built from WORK's sources, for the
+# licences folder of what ships them, into PREFIX/licences
+travolk_copy_licences() {
+    local dir name
+    mkdir -p "$PREFIX/licences"
+    for dir in "$WORK"/*/; do
+        name=$(basename "$dir")
+        cp "$dir/debian/copyright" "$PREFIX/licences/${name%%-[0-9]*}.txt"
+    done
+}
+
 # travolk_finish_prefix WHAT: records what PREFIX was made from
 travolk_finish_prefix() {
     echo "$WANTED" >"$PREFIX/versions"

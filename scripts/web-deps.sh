@@ -48,4 +48,5 @@ travolk_prepare_prefix Browser
 build_zlib "$(tree zlib)"
 build_png "$(tree libpng1.6)"
 build_freetype "$(tree freetype)"
+travolk_copy_licences
 travolk_finish_prefix Browser

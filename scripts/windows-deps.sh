@@ -69,11 +69,6 @@ export PATH="$PREFIX/bin:$PATH"
 build_mixer "$(tree sdl-mixer1.2)"
 cp /usr/include/SDL/SDL_image.h /usr/include/SDL/SDL_ttf.h "$PREFIX/include/SDL/"
 cp /usr/$HOST/lib/zlib1.dll "$PREFIX/bin/"
-# the licences of what the package ships, for its licences folder
-mkdir -p "$PREFIX/licences"
-for dir in "$WORK"/*/; do
-    name=$(basename "$dir")
-    cp "$dir/debian/copyright" "$PREFIX/licences/${name%%-[0-9]*}.txt"
-done
+travolk_copy_licences
 cp /usr/share/doc/libz-mingw-w64/copyright "$PREFIX/licences/zlib.txt"
 travolk_finish_prefix Windows
