@@ -143,6 +143,19 @@ TEST_F(Renderer, RefreshClearsTheNewBackBuffer) {
     EXPECT_EQ(ReadPixel(400, 400), BLACK);
 }
 
+// A step whose frame is not shown draws, swaps and clears nothing; the next one draws.
+TEST_F(Renderer, AStepNotShownLeavesTheFrameAlone) {
+    DrawWhiteBackground();
+    render.BeginFrame(false);
+    Sprite sprite(Make(Pictures::Solid(20, 20, 0xFF0000FF)), Vector{100, 100, 0});
+    render.Draw(&sprite, nullptr);
+    render.Refresh();
+    EXPECT_EQ(ReadPixel(100, 100), WHITE);
+    render.BeginFrame(true);
+    render.Draw(&sprite, nullptr);
+    EXPECT_EQ(ReadPixel(100, 100), RED);
+}
+
 // A red 100 x 30 picture at (50, 40) in windows of other sizes: enlarged by whole pixels
 // and centred, or shrunk to fit; read back before the swap, once the frame is presented.
 // Each case names the red picture's first and last pixel and two black pixels beside it.
