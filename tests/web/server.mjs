@@ -5,7 +5,7 @@ import { extname, join, normalize } from "node:path";
 
 const TYPES = {
     ".html": "text/html; charset=utf-8", ".js": "text/javascript", ".css": "text/css",
-    ".wasm": "application/wasm", ".data": "application/octet-stream",
+    ".wasm": "application/wasm", ".data": "application/octet-stream", ".txt": "text/plain; charset=utf-8",
 };
 
 export function serve(site, port = 0, host = "127.0.0.1") {
