@@ -10,6 +10,8 @@ endif()
 
 function(travolk_subset_font output target)
     set(script ${CMAKE_SOURCE_DIR}/tools/font/subset_font.py)
+    get_filename_component(folder ${output} DIRECTORY)
+    file(MAKE_DIRECTORY ${folder})
     add_custom_command(OUTPUT ${output}
         COMMAND ${TRAVOLK_FONTTOOLS_PYTHON} ${script} ${TRAVOLK_FONT_SOURCE} ${output}
         DEPENDS ${script} ${TRAVOLK_FONT_SOURCE}
