@@ -29,15 +29,15 @@ function say(text, bad) {
 }
 
 // The largest whole scale that fits, so every frame pixel is a square of screen pixels;
-// below 1x the frame shrinks to fit.
+// below 1x the frame shrinks to fit. Where the screen has two or more pixels a CSS pixel
+// (a phone's), uneven squares cannot be seen, and the frame fills the space.
 function fitCanvas() {
     const width = stage.clientWidth;
     const height = stage.clientHeight;
     const fit = Math.min(width / FRAME_WIDTH, height / FRAME_HEIGHT);
-    // whole screen pixels a frame pixel, whatever the screen's ratio of them to CSS pixels
     const ratio = window.devicePixelRatio || 1;
     const screenPixels = Math.floor(fit * ratio);
-    const cssScale = screenPixels >= 1 ? screenPixels / ratio : fit;
+    const cssScale = ratio >= 2 || screenPixels < 1 ? fit : screenPixels / ratio;
     canvas.style.width = FRAME_WIDTH * cssScale + "px";
     canvas.style.height = FRAME_HEIGHT * cssScale + "px";
 }

@@ -8,6 +8,8 @@
 #include <SDL.h>
 #include <emscripten.h>
 
+#include <string>
+
 // A frame runs at most this many steps; a backlog longer than this is dropped, so a page
 // that was stalled or hidden resumes rather than races.
 static const int MAX_STEPS_PER_FRAME = 4;
@@ -16,6 +18,8 @@ static const double MAX_BACKLOG_MS = 250;
 static Platform::GameLoop game = {0, nullptr, nullptr};
 static StepClock stepClock(0, MAX_STEPS_PER_FRAME, MAX_BACKLOG_MS);
 static unsigned stepsTaken = 0;
+// a key the page tapped, released once a step has read its press; 0 when none
+static int tappedKey = 0;
 
 // The page learns that the game answers, and may hand it a maze before it starts.
 EM_JS(void, TellPageReady, (), {
@@ -33,6 +37,57 @@ EM_JS(void, TellPageEnded, (), {
 // the steps taken since the page loaded, for the page's figures
 extern "C" EMSCRIPTEN_KEEPALIVE unsigned travolk_steps_taken() {
     return stepsTaken;
+}
+
+// The page's other ways to press the game's keys (a finger, a gamepad) arrive as a
+// keyboard's events, named as the page's keyboard events name them; the game's rules see
+// no difference.
+struct NamedKey {
+    const char* name;
+    int symbol;
+};
+static const NamedKey PAGE_KEYS[] = {
+    {"ArrowUp", SDLK_UP}, {"ArrowDown", SDLK_DOWN}, {"ArrowLeft", SDLK_LEFT}, {"ArrowRight", SDLK_RIGHT},
+    {"p", SDLK_p},
+};
+
+static int PageKey(const std::string& name) {
+    for (const NamedKey& key : PAGE_KEYS) {
+        if (name == key.name) {
+            return key.symbol;
+        }
+    }
+    return 0;
+}
+
+static void PushKey(int symbol, bool down) {
+    SDL_Event event = {};
+    event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+    event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+    event.key.keysym.sym = static_cast<SDLKey>(symbol);
+    SDL_PushEvent(&event);
+}
+
+// a key held down (down 1) or let go (down 0), as a pad's button is
+extern "C" EMSCRIPTEN_KEEPALIVE void travolk_press_key(const char* name, int down) {
+    const int symbol = PageKey(name);
+    if (symbol != 0) {
+        PushKey(symbol, down != 0);
+    }
+}
+
+// a key pressed once and held for one step, as a swipe presses it: a step reads the press,
+// and the next step sees the key down and reads the release
+extern "C" EMSCRIPTEN_KEEPALIVE void travolk_tap_key(const char* name) {
+    const int symbol = PageKey(name);
+    if (symbol == 0) {
+        return;
+    }
+    if (tappedKey != 0) {
+        PushKey(tappedKey, false);
+    }
+    PushKey(symbol, true);
+    tappedKey = symbol;
 }
 
 void Platform::PrepareProcess() {}
@@ -60,6 +115,10 @@ static void RunAnimationFrame() {
             return;
         }
         ++stepsTaken;
+        if (tappedKey != 0) {
+            PushKey(tappedKey, false);
+            tappedKey = 0;
+        }
     }
 }
 

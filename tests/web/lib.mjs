@@ -36,10 +36,17 @@ export async function startBrowser() {
     };
 }
 
-// a page at the given size, opened at path, its log lines collected
-export async function openGame(session, { width = 800, height = 600, path = "" } = {}) {
+// A phone's screen: touch, three screen pixels a CSS pixel.
+export const PHONE = { isMobile: true, hasTouch: true, deviceScaleFactor: 3 };
+
+// a page at the given size (a phone's with PHONE), opened at path after the script init
+// has run in it, its log lines collected
+export async function openGame(session, { width = 800, height = 600, path = "", screen = {}, init } = {}) {
     const page = await session.browser.newPage();
-    await page.setViewport({ width, height });
+    await page.setViewport({ width, height, ...screen });
+    if (init) {
+        await page.evaluateOnNewDocument(init);
+    }
     const errors = [];
     page.on("pageerror", (error) => errors.push(String(error)));
     await page.goto(session.base + path);

@@ -1,0 +1,139 @@
+// The game's keys for a finger and a gamepad: a swipe on the game presses its direction
+// once, the on-screen pad holds a key while a finger is on it, and a gamepad's d-pad, left
+// stick and Start hold theirs while held. They press the same keys as the keyboard, under
+// the same rules. Uses page.js's Module and gameRunning.
+"use strict";
+
+// a finger that moves this far (CSS px) has swiped
+const SWIPE_PX = 24;
+// a stick pushed past this is a direction
+const STICK_DEAD_ZONE = 0.5;
+// the standard mapping's buttons
+const GAMEPAD_BUTTONS = { 12: "ArrowUp", 13: "ArrowDown", 14: "ArrowLeft", 15: "ArrowRight", 9: "p" };
+
+const touchScreen = window.matchMedia("(pointer: coarse)");
+
+function pressKey(key, down) {
+    if (gameRunning) {
+        Module.ccall("travolk_press_key", null, ["string", "number"], [key, down ? 1 : 0]);
+    }
+}
+
+function tapKey(key) {
+    if (gameRunning) {
+        Module.ccall("travolk_tap_key", null, ["string"], [key]);
+    }
+}
+
+function showPad() {
+    document.documentElement.classList.toggle("touch", touchScreen.matches);
+    fitCanvas();
+}
+
+// The direction of a move, or null for a move too short.
+function swipeDirection(dx, dy) {
+    if (Math.max(Math.abs(dx), Math.abs(dy)) < SWIPE_PX) {
+        return null;
+    }
+    if (Math.abs(dx) > Math.abs(dy)) {
+        return dx < 0 ? "ArrowLeft" : "ArrowRight";
+    }
+    return dy < 0 ? "ArrowUp" : "ArrowDown";
+}
+
+// One finger on the game: each stretch of its move presses its direction once, so a turn
+// can follow a turn without lifting the finger; the same direction again is no new press.
+function followSwipes(area) {
+    let finger = null;
+    area.addEventListener("pointerdown", (event) => {
+        if (event.pointerType !== "mouse" && finger === null) {
+            finger = { id: event.pointerId, x: event.clientX, y: event.clientY, last: null };
+        }
+    });
+    area.addEventListener("pointermove", (event) => {
+        if (finger === null || event.pointerId !== finger.id) {
+            return;
+        }
+        const direction = swipeDirection(event.clientX - finger.x, event.clientY - finger.y);
+        if (direction !== null) {
+            if (direction !== finger.last) {
+                tapKey(direction);
+            }
+            finger = { ...finger, x: event.clientX, y: event.clientY, last: direction };
+        }
+    });
+    for (const type of ["pointerup", "pointercancel"]) {
+        area.addEventListener(type, (event) => {
+            if (finger !== null && event.pointerId === finger.id) {
+                finger = null;
+            }
+        });
+    }
+}
+
+// A pad button is its key, down while a finger is on it.
+function holdOnTouch(button, key) {
+    button.addEventListener("pointerdown", (event) => {
+        event.preventDefault();
+        button.setPointerCapture(event.pointerId);
+        button.classList.add("held");
+        pressKey(key, true);
+    });
+    const letGo = () => {
+        if (button.classList.contains("held")) {
+            button.classList.remove("held");
+            pressKey(key, false);
+        }
+    };
+    for (const type of ["pointerup", "pointercancel", "lostpointercapture"]) {
+        button.addEventListener(type, letGo);
+    }
+    button.addEventListener("contextmenu", (event) => event.preventDefault());
+}
+
+// The keys the gamepads hold now: the d-pad, the stronger axis of the left stick, Start.
+function gamepadKeys() {
+    const keys = new Set();
+    for (const pad of navigator.getGamepads ? navigator.getGamepads() : []) {
+        if (!pad || pad.mapping !== "standard") {
+            continue;
+        }
+        for (const [index, key] of Object.entries(GAMEPAD_BUTTONS)) {
+            if (pad.buttons[index] && pad.buttons[index].pressed) {
+                keys.add(key);
+            }
+        }
+        const [x, y] = pad.axes;
+        if (Math.max(Math.abs(x), Math.abs(y)) > STICK_DEAD_ZONE) {
+            keys.add(Math.abs(x) > Math.abs(y) ? (x < 0 ? "ArrowLeft" : "ArrowRight") : (y < 0 ? "ArrowUp" : "ArrowDown"));
+        }
+    }
+    return keys;
+}
+
+// Polled once an animation frame; a pad that connects mid-game is simply there.
+let gamepadHeld = new Set();
+function pollGamepads() {
+    const held = gamepadKeys();
+    for (const key of gamepadHeld) {
+        if (!held.has(key)) {
+            pressKey(key, false);
+        }
+    }
+    for (const key of held) {
+        if (!gamepadHeld.has(key)) {
+            pressKey(key, true);
+        }
+    }
+    gamepadHeld = held;
+    requestAnimationFrame(pollGamepads);
+}
+
+followSwipes(document.getElementById("stage"));
+for (const [id, key] of [["pad-up", "ArrowUp"], ["pad-down", "ArrowDown"], ["pad-left", "ArrowLeft"],
+                         ["pad-right", "ArrowRight"], ["pause", "p"]]) {
+    holdOnTouch(document.getElementById(id), key);
+}
+touchScreen.addEventListener("change", showPad);
+showPad();
+requestAnimationFrame(pollGamepads);
