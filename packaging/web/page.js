@@ -19,7 +19,9 @@ const logBox = document.getElementById("log");
 const report = document.getElementById("maze-report");
 const shareLink = document.getElementById("share-link");
 const playAgain = document.getElementById("play-again");
+const statusLine = document.getElementById("status");
 let gameRunning = false;
+let gameFailed = false;
 let linkOffered = false;
 
 function say(text, bad) {
@@ -167,12 +169,55 @@ function offerLinkedMaze() {
     }
 }
 
-// a new game, when none is running
+// a new game, when none is running; after a failure, the page afresh
 function startGame() {
-    if (!gameRunning) {
+    if (gameFailed) {
+        location.reload();
+    } else if (!gameRunning) {
         Module.callMain([]);
         canvas.focus();
     }
+}
+
+// A line over the game while it loads, or when it cannot run; none when empty.
+function showStatus(text) {
+    statusLine.textContent = text;
+    statusLine.hidden = text === "";
+}
+
+// What the browser lacks to run the game, or null.
+function missingFeature() {
+    if (typeof WebAssembly !== "object") {
+        return "WebAssembly";
+    }
+    const probe = document.createElement("canvas");
+    return probe.getContext("webgl") || probe.getContext("experimental-webgl") ? null : "WebGL";
+}
+
+// emscripten's progress: "Downloading data... (loaded/total)" while the data comes
+function loadingStatus(text) {
+    if (gameFailed) {
+        return;
+    }
+    const parts = /\((\d+)\/(\d+)\)/.exec(text);
+    if (text === "") {
+        showStatus("");
+    } else if (parts && Number(parts[2]) > 0) {
+        showStatus("Loading the game: " + Math.floor(100 * Number(parts[1]) / Number(parts[2])) + " %");
+    } else {
+        showStatus("Loading the game…");
+    }
+}
+
+function gameFailedWith(error) {
+    if (gameFailed) {
+        return;
+    }
+    gameFailed = true;
+    gameRunning = false;
+    console.error(error);
+    showStatus("The game stopped with an error. Play again starts it afresh.");
+    playAgain.hidden = false;
 }
 
 function toggleFullscreen() {
@@ -187,7 +232,18 @@ var Module = {
     canvas: canvas,
     stdout: writeOutput,
     printErr: (text) => console.warn(text),
+    setStatus: loadingStatus,
+    monitorRunDependencies: (left) => left > 0 && statusLine.textContent === "" && showStatus("Loading the game…"),
+    onAbort: gameFailedWith,
+    // a game's end passes here too, as an exit status; anything else stopped it
+    quit: (status, reason) => {
+        if (!(reason && reason.name === "ExitStatus")) {
+            gameFailedWith(reason);
+        }
+        throw reason;
+    },
     travolkReady: () => {
+        showStatus("");
         gameRunning = true;
         playAgain.hidden = true;
         offerLinkedMaze();
@@ -241,3 +297,14 @@ new MutationObserver(() => {
 }).observe(canvas, { attributes: true, attributeFilter: ["style", "width", "height"] });
 document.addEventListener("fullscreenchange", fitCanvas);
 fitCanvas();
+
+// the game, where the browser can run it
+const missing = missingFeature();
+if (missing) {
+    showStatus("Travolk needs " + missing + ", which this browser does not have or has switched off.");
+} else {
+    showStatus("Loading the game…");
+    const game = document.createElement("script");
+    game.src = "travolk.js";
+    document.body.appendChild(game);
+}

@@ -12,7 +12,8 @@ export const SITE = process.env.TRAVOLK_SITE;
 const canvasTag = readFileSync(join(SITE, "index.html"), "utf8").match(/<canvas [^>]*width="(\d+)" height="(\d+)"/);
 export const FRAME = { width: Number(canvasTag[1]), height: Number(canvasTag[2]) };
 
-export async function startBrowser() {
+// the browser, with Chromium's switches args besides the tests' own
+export async function startBrowser(args = []) {
     const server = await serve(SITE);
     const profile = mkdtempSync(join(tmpdir(), "travolk-chromium-"));
     const browser = await puppeteer.launch({
@@ -22,7 +23,7 @@ export async function startBrowser() {
         args: ["--no-sandbox", "--disable-gpu-sandbox", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
                "--disable-background-networking", "--disable-component-update", "--disable-sync",
                "--no-first-run", "--disable-quic", "--disable-background-timer-throttling",
-               "--disable-renderer-backgrounding", "--disable-backgrounding-occluded-windows"],
+               "--disable-renderer-backgrounding", "--disable-backgrounding-occluded-windows", ...args],
     });
     const base = `http://127.0.0.1:${server.address().port}/`;
     return {

@@ -1,0 +1,54 @@
+// Loading and failing as a player sees them: the progress on a slow network, one sentence
+// where the browser cannot run the game, and a game stopped by an error.
+import { test } from "node:test";
+import assert from "node:assert/strict";
+import { startBrowser, openGame, waitForLine } from "./lib.mjs";
+
+const statusText = (page) => page.$eval("#status", (status) => (status.hidden ? "" : status.textContent));
+
+test("a slow network shows the progress; an error stops the game with a way to play again", async () => {
+    const session = await startBrowser();
+    const page = await session.browser.newPage();
+    const seen = [];
+    page.on("console", () => {}); // the game's log lines
+    await page.emulateNetworkConditions({ download: 200 * 1024, upload: 200 * 1024, latency: 100 });
+    await page.exposeFunction("noteStatus", (text) => seen.push(text));
+    await page.evaluateOnNewDocument(() => {
+        new MutationObserver(() => window.noteStatus(document.getElementById("status").textContent))
+            .observe(document, { subtree: true, childList: true, characterData: true });
+    });
+    await page.goto(session.base);
+    await waitForLine(page, "Game initialization successful", 60000);
+    const percents = seen.map((text) => /^Loading the game: (\d+) %$/.exec(text)).filter(Boolean).map((m) => Number(m[1]));
+    console.log(`progress seen: ${[...new Set(percents)].join(" ")} %`);
+    assert.ok(percents.some((percent) => percent < 100), `no progress among ${JSON.stringify(seen)}`);
+    assert.equal(await statusText(page), "", "the progress stayed over the game");
+    await page.emulateNetworkConditions(null);
+
+    const errors = [];
+    page.on("pageerror", (error) => errors.push(String(error)));
+    await page.evaluate(() => {
+        Module.ctx.drawElements = () => {
+            throw new Error("a broken frame");
+        };
+    });
+    await page.waitForSelector("#play-again:not([hidden])");
+    assert.match(await statusText(page), /^The game stopped with an error/);
+    assert.ok(errors.some((error) => error.includes("a broken frame")), JSON.stringify(errors));
+    await page.click("#play-again");
+    await waitForLine(page, "Game initialization successful");
+    assert.equal(await statusText(page), "");
+    await session.close();
+});
+
+test("without WebGL the page says so in one sentence", async () => {
+    const session = await startBrowser(["--disable-webgl"]);
+    const page = await session.browser.newPage();
+    const errors = [];
+    page.on("pageerror", (error) => errors.push(String(error)));
+    await page.goto(session.base);
+    await page.waitForSelector("#status:not([hidden])");
+    assert.equal(await statusText(page), "Travolk needs WebGL, which this browser does not have or has switched off.");
+    assert.deepEqual(errors, []);
+    await session.close();
+});
