@@ -235,13 +235,6 @@ var Module = {
     setStatus: loadingStatus,
     monitorRunDependencies: (left) => left > 0 && statusLine.textContent === "" && showStatus("Loading the game…"),
     onAbort: gameFailedWith,
-    // a game's end passes here too, as an exit status; anything else stopped it
-    quit: (status, reason) => {
-        if (!(reason && reason.name === "ExitStatus")) {
-            gameFailedWith(reason);
-        }
-        throw reason;
-    },
     travolkReady: () => {
         showStatus("");
         gameRunning = true;
@@ -297,6 +290,14 @@ new MutationObserver(() => {
 }).observe(canvas, { attributes: true, attributeFilter: ["style", "width", "height"] });
 document.addEventListener("fullscreenchange", fitCanvas);
 fitCanvas();
+
+// An error that leaves a step of the running game stops its loop; the page's own are not
+// the game's.
+window.addEventListener("error", (event) => {
+    if (gameRunning && !/\/(page|controls)\.js$/.test(event.filename || "")) {
+        gameFailedWith(event.error || event.message);
+    }
+});
 
 // the game, where the browser can run it
 const missing = missingFeature();
