@@ -6,8 +6,9 @@ import { startBrowser, openGame, waitForLine } from "./lib.mjs";
 
 const statusText = (page) => page.$eval("#status", (status) => (status.hidden ? "" : status.textContent));
 
-test("a slow network shows the progress; an error stops the game with a way to play again", async () => {
+test("a slow network shows the progress; an error stops the game with a way to play again", async (t) => {
     const session = await startBrowser();
+    t.after(() => session.close());
     const page = await session.browser.newPage();
     const seen = [];
     page.on("console", () => {}); // the game's log lines
@@ -38,11 +39,11 @@ test("a slow network shows the progress; an error stops the game with a way to p
     await page.click("#play-again");
     await waitForLine(page, "Game initialization successful");
     assert.equal(await statusText(page), "");
-    await session.close();
 });
 
-test("without WebGL the page says so in one sentence", async () => {
+test("without WebGL the page says so in one sentence", async (t) => {
     const session = await startBrowser(["--disable-webgl"]);
+    t.after(() => session.close());
     const page = await session.browser.newPage();
     const errors = [];
     page.on("pageerror", (error) => errors.push(String(error)));
@@ -50,5 +51,4 @@ test("without WebGL the page says so in one sentence", async () => {
     await page.waitForSelector("#status:not([hidden])");
     assert.equal(await statusText(page), "Travolk needs WebGL, which this browser does not have or has switched off.");
     assert.deepEqual(errors, []);
-    await session.close();
 });
