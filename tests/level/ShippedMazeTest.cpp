@@ -87,16 +87,23 @@ TEST_F(ShippedMaze, LoadsCompletelyWithTheLoadersUsualEnd) {
 }
 
 // The committed pictures are what the asset tool makes from their sources, so the maze
-// picture always shows the walls of the maze file.
+// picture always shows the walls of the maze file, and the browser's icons the player.
 TEST(ShippedPictures, MatchTheirSources) {
     const std::filesystem::path out = std::filesystem::temp_directory_path() / "travolk-assets-check";
     std::filesystem::create_directories(out);
-    const std::string command =
-        std::string(TRAVOLK_BUILD_DIR) + "/tools/travolk_assets " + TRAVOLK_SOURCE_DIR + " " + out.string();
-    ASSERT_EQ(std::system(command.c_str()), 0);
-    for (const char* name : {"bit.png", "zop.png", "unicorn.png", "map4.png"}) {
+    const std::string tool = std::string(TRAVOLK_BUILD_DIR) + "/tools/travolk_assets ";
+    ASSERT_EQ(std::system((tool + TRAVOLK_SOURCE_DIR + " " + out.string()).c_str()), 0);
+    // and the browser's icons, beside its page
+    for (const char* size : {"192", "512"}) {
+        const std::string icon = (out / ("travolk-" + std::string(size) + ".png")).string();
+        ASSERT_EQ(std::system((tool + "--icon " + TRAVOLK_SOURCE_DIR + " " + size + " " + icon).c_str()), 0);
+    }
+    const std::string web = "/packaging/web/icons/";
+    for (std::string name :
+         {"bit.png", "zop.png", "unicorn.png", "map4.png", "travolk-192.png", "travolk-512.png"}) {
         SDL_Surface* made = IMG_Load((out / name).c_str());
-        SDL_Surface* shipped = IMG_Load((std::string(TRAVOLK_SOURCE_DIR) + "/res/gfx/" + name).c_str());
+        const std::string folder = name.rfind("travolk-", 0) == 0 ? web : "/res/gfx/";
+        SDL_Surface* shipped = IMG_Load((std::string(TRAVOLK_SOURCE_DIR) + folder + name).c_str());
         ASSERT_NE(made, nullptr) << name;
         ASSERT_NE(shipped, nullptr) << name;
         ASSERT_EQ(made->w, shipped->w) << name;
