@@ -38,7 +38,7 @@ build_site() {
     "$TRAVOLK_ROOT/scripts/web-deps.sh" "$OUT/deps"
     emcmake cmake -S "$TRAVOLK_ROOT" -B "$OUT/game" -DCMAKE_BUILD_TYPE=Release -DTRAVOLK_WERROR=ON \
         -DTRAVOLK_WEB_PREFIX="$OUT/deps" -DTRAVOLK_WEB_SITE="$SITE" >/dev/null
-    cmake --build "$OUT/game" -j "$(nproc)" --target travolk
+    cmake --build "$OUT/game" -j "$(nproc)"
     # what a visitor downloads (the files beside index.html), compressed as web servers send it
     local files bytes gzipped
     mapfile -t files < <(find "$SITE" -maxdepth 1 -type f | sort)
@@ -50,7 +50,9 @@ build_site() {
 }
 
 if [ -n "$serve_port" ]; then
-    [ -f "$SITE/travolk.wasm" ] || build_site
+    # built again where the sources changed, so the page never shows a stale build; a page
+    # that kept an older one for offline play offers the new one at its next reload
+    build_site
     (cd "$TESTS" && [ -d node_modules ] || npm ci --no-audit --no-fund >/dev/null)
     exec node "$TESTS/serve.mjs" "$SITE" "$serve_port"
 fi

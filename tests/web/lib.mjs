@@ -29,8 +29,10 @@ export async function startBrowser(args = []) {
     return {
         base,
         browser,
+        server,
         async close() {
             await browser.close();
+            server.closeAllConnections();
             server.close();
             rmSync(profile, { recursive: true, force: true });
         },

@@ -1,4 +1,6 @@
-// A static server for the site, as any web server would host it.
+// A static server for the site, as any web server would host it. Every answer is to be
+// checked again before it is used from a cache, as a developer's server should. The folder
+// it serves is server.site, which a test may change to serve another build in place.
 import { createServer } from "node:http";
 import { readFile } from "node:fs/promises";
 import { extname, join, normalize } from "node:path";
@@ -6,20 +8,23 @@ import { extname, join, normalize } from "node:path";
 const TYPES = {
     ".html": "text/html; charset=utf-8", ".js": "text/javascript", ".css": "text/css",
     ".wasm": "application/wasm", ".data": "application/octet-stream", ".txt": "text/plain; charset=utf-8",
+    ".webmanifest": "application/manifest+json", ".png": "image/png",
 };
 
 export function serve(site, port = 0, host = "127.0.0.1") {
     const server = createServer(async (request, response) => {
         const path = normalize(decodeURIComponent(new URL(request.url, "http://x").pathname));
-        const file = join(site, path.endsWith("/") ? path + "index.html" : path);
+        const file = join(server.site, path.endsWith("/") ? path + "index.html" : path);
         try {
             const body = await readFile(file);
-            response.writeHead(200, { "Content-Type": TYPES[extname(file)] || "application/octet-stream" });
+            response.writeHead(200, { "Content-Type": TYPES[extname(file)] || "application/octet-stream",
+                "Cache-Control": "no-cache" });
             response.end(body);
         } catch {
             response.writeHead(404);
             response.end("not found");
         }
     });
+    server.site = site;
     return new Promise((resolve) => server.listen(port, host, () => resolve(server)));
 }

@@ -1,0 +1,16 @@
+# cmake -DSITE=DIR -DTEMPLATE=FILE -P ServiceWorker.cmake: writes DIR/service-worker.js,
+# naming its cache from the content of every file of the site it keeps.
+file(GLOB_RECURSE files RELATIVE ${SITE} ${SITE}/*)
+list(REMOVE_ITEM files service-worker.js)
+list(FILTER files EXCLUDE REGEX "^licences/")
+list(SORT files)
+set(content "")
+set(TRAVOLK_SITE_FILES "\"./\"")
+foreach(file IN LISTS files)
+    file(SHA256 ${SITE}/${file} hash)
+    string(APPEND content "${file} ${hash}\n")
+    string(APPEND TRAVOLK_SITE_FILES ", \"${file}\"")
+endforeach()
+string(SHA256 TRAVOLK_BUILD_HASH "${content}")
+string(SUBSTRING ${TRAVOLK_BUILD_HASH} 0 16 TRAVOLK_BUILD_HASH)
+configure_file(${TEMPLATE} ${SITE}/service-worker.js @ONLY)
