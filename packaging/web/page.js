@@ -233,7 +233,11 @@ var Module = {
     stdout: writeOutput,
     printErr: (text) => console.warn(text),
     setStatus: loadingStatus,
-    monitorRunDependencies: (left) => left > 0 && statusLine.textContent === "" && showStatus("Loading the game…"),
+    monitorRunDependencies: (left) => {
+        if (left > 0 && statusLine.textContent === "") {
+            showStatus("Loading the game…");
+        }
+    },
     onAbort: gameFailedWith,
     travolkReady: () => {
         showStatus("");
