@@ -23,3 +23,17 @@ travolk_key() {
     sleep "${3:-0.08}"
     xdotool keyup "$2"
 }
+
+# travolk_quit WINDOW PID: presses Escape until the game has ended, for about ten seconds.
+# The window shows before the game reads keys, and sdl12-compat drops a key that comes
+# that early, so one press is not always enough.
+travolk_quit() {
+    for _ in $(seq 10); do
+        travolk_key "$1" Escape 0.1 2>/dev/null || true
+        for _ in $(seq 10); do
+            kill -0 "$2" 2>/dev/null || return 0
+            sleep 0.1
+        done
+    done
+    return 1
+}

@@ -39,7 +39,7 @@ cp travolk /tmp/travolk-e2e-bin.$$
 GAME=$!
 WINDOW=$(travolk_find_window) || fail "the window did not open"
 xdotool search --class '^travolk$' | grep -qx "$WINDOW" || fail "the window's class is not travolk"
-travolk_key "$WINDOW" Escape
+travolk_quit "$WINDOW" "$GAME" || true
 wait_exit 10 || fail "exit code $?"
 rm -f "/tmp/travolk-e2e-bin.$$"
 grep -a -qx "Game initialization successful" out.log || fail "no successful start"

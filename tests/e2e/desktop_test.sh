@@ -73,7 +73,7 @@ xdotool windowsize --sync "$WINDOW" 1000 1100
 sleep 0.5
 window_shot resized
 expect_enlarged resized 52 54 2
-press Escape
+travolk_quit "$WINDOW" "$GAME" || true
 wait_exit 10 || fail "exit code $?"
 [ "$(grep -c '^Changing window size: 1920, 1080$' out.log)" = 2 ] || fail "fullscreen lines"
 [ "$(grep -v '^#' config/travolk/settings)" = $'fullscreen=0\nscale=2' ] || fail "settings: $(cat config/travolk/settings)"
@@ -89,7 +89,7 @@ window_shot after
 read -r x0 _ _ < <(probe before.png find FFF2B0 40)
 read -r x1 _ _ < <(probe after.png find FFF2B0 40)
 [ "$x1" -lt $((x0 - 20)) ] || fail "Left moved the player from $x0 to $x1"
-press Escape
+travolk_quit "$WINDOW" "$GAME" || true
 wait_exit 10 || fail "exit code $?"
 
 # damaged: one line, the defaults, and the file written anew at the end
@@ -97,7 +97,7 @@ printf 'scale=banana\n' >config/travolk/settings
 start_game --fullscreen
 wait_geometry "1920 1080 "
 sleep 0.5
-press Escape
+travolk_quit "$WINDOW" "$GAME" || true
 wait_exit 10 || fail "exit code $?"
 [ "$(head -n 1 out.log)" = "Error: Damaged settings file $WORK/config/travolk/settings, using the defaults" ] || fail "damaged line"
 grep -qx "fullscreen=1" config/travolk/settings || fail "fullscreen not remembered"
@@ -105,7 +105,7 @@ grep -qx "fullscreen=1" config/travolk/settings || fail "fullscreen not remember
 # unwritable: one line at the end, the game played all the same
 rm -rf config && echo "not a folder" >config
 start_game --scale 2
-press Escape
+travolk_quit "$WINDOW" "$GAME" || true
 wait_exit 10 || fail "unwritable: exit code $?"
 [ "$(tail -n 1 out.log)" = "Error: Could not write settings file $WORK/config/travolk/settings" ] || fail "unwritable line"
 echo "PASS"

@@ -12,7 +12,7 @@ size=$(xdotool getwindowgeometry --shell "$WINDOW" | awk -F= '/WIDTH|HEIGHT/{pri
 [ "$(probe "$WORK/start.png" pixel 15 20)" = "5070FF" ] || fail "no wall outline beside the first corridor"
 [ "$(probe "$WORK/start.png" pixel 24 24)" != "000000" ] || fail "no pellet at the first corridor cell"
 [ "$(probe "$WORK/start.png" pixel 24 32)" = "000000" ] || fail "the corridor is not black"
-travolk_key "$WINDOW" Escape
+travolk_quit "$WINDOW" "$GAME" || true
 wait_exit 10 || fail "exit code"
 grep -a -qx "Game initialization successful" "$WORK/out.log" || fail "no start-up summary"
 [ "$(head -n 1 "$WORK/out.log")" = "Loading graphics" ] || fail "first line"

@@ -19,7 +19,7 @@ run_case() {
     GAME=$!
     if [ "$runs" = plays ]; then
         WINDOW=$(travolk_find_window) || fail "$name: the window did not open"
-        travolk_key "$WINDOW" Escape 0.2
+        travolk_quit "$WINDOW" "$GAME" || true
     fi
     local status=0
     wait "$GAME" || status=$?

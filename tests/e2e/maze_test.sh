@@ -30,7 +30,7 @@ GAME=$!
 WINDOW=$(travolk_find_window) || fail "the window did not open"
 sleep 0.5
 import -window "$WINDOW" shot.png
-travolk_key "$WINDOW" Escape
+travolk_quit "$WINDOW" "$GAME" || true
 wait_exit 10 || fail "exit code $?"
 
 # every cell's centre: a wall's fill, a pellet's white or green, away from the actors

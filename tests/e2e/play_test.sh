@@ -42,7 +42,7 @@ travolk_key "$WINDOW" p
 sleep 0.3
 shot resumed
 probe "$WORK/paused2.png" same "$WORK/resumed.png" && fail "the picture is still frozen"
-travolk_key "$WINDOW" Escape
+travolk_quit "$WINDOW" "$GAME" || true
 wait_exit 10 || fail "exit code"
 [ "$(grep -a -x -E 'Pausing|Not pausing' "$WORK/out.log" | tr '\n' ' ')" = "Pausing Not pausing " ] || fail "pause lines"
 expect_shutdown_last

@@ -13,7 +13,7 @@ head -n 1 <log.fifo >head.log
 WINDOW=$(travolk_find_window) || fail "gone after its reader left"
 sleep 0.5
 kill -0 "$GAME" || fail "gone after its reader left"
-travolk_key "$WINDOW" Escape
+travolk_quit "$WINDOW" "$GAME" || true
 wait_exit 10 || fail "reader gone: exit code $?"
 [ "$(cat head.log)" = "Loading graphics" ] || fail "the reader's line"
 
@@ -21,10 +21,7 @@ wait_exit 10 || fail "reader gone: exit code $?"
 ./travolk >&- 2>err.log &
 GAME=$!
 WINDOW=$(travolk_find_window) || fail "no window with standard output closed"
-# as in the other cases: the window shows before the game reads keys, and sdl12-compat
-# drops a key that comes that early
-sleep 1
-travolk_key "$WINDOW" Escape
+travolk_quit "$WINDOW" "$GAME" || true
 wait_exit 10 || fail "standard output closed: exit code $?"
 
 # SIGTERM and SIGINT end it like the window's close (a background job of a script starts
