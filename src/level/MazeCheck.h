@@ -1,5 +1,6 @@
 #pragma once
 
+#include "actors/Vector.h"
 #include "level/Maze.h"
 
 #include <istream>
@@ -8,7 +9,9 @@
 
 // What makes a maze playable: the file as the loader reads it, a closed border, the fixed
 // places of the level free, every pellet reachable from the player's start; dead ends are
-// allowed but worth a warning. The game's tests and the player's maze tool both ask here.
+// allowed but worth a warning. The game's tests, the player's maze tool and the page's
+// editor all ask here. A finding that only follows from another is left out, so that each
+// marks a cell worth looking at.
 class MazeCheck {
 public:
     struct Finding {
@@ -17,16 +20,33 @@ public:
         std::string text;
     };
 
+    // a cell that an actor's fixed place covers, and the place's name
+    struct Place {
+        Cell cell;
+        std::string name;
+    };
+
     static std::vector<Finding> Check(std::istream& in);
     // for a maze already read
     static std::vector<Finding> Check(const Maze& maze);
     static bool Playable(const std::vector<Finding>& findings);
+    // LINE:COLUMN: error|warning: text, counted from 1 as an editor counts
+    static std::string Line(const Finding& finding);
+
+    // the player's start, the release point and the pen's places, in that order
+    static std::vector<Place> FixedPlaces();
+    // the cells that an actor's box at this centre (pixels of the play area) covers
+    static std::vector<Cell> CellsOf(const Vector& centre);
 
 private:
     MazeCheck() {}
 
     static void CheckBorder(const Maze& maze, std::vector<Finding>& findings);
     static void CheckPlaces(const Maze& maze, std::vector<Finding>& findings);
-    static void CheckPellets(const Maze& maze, std::vector<Finding>& findings);
-    static void CheckDeadEnds(const Maze& maze, std::vector<Finding>& findings);
+    static void CheckRelease(const Maze& maze, const std::vector<std::vector<int>>& distance,
+                             std::vector<Finding>& findings);
+    static void CheckPellets(const Maze& maze, const std::vector<std::vector<int>>& distance,
+                             std::vector<Finding>& findings);
+    static void CheckDeadEnds(const Maze& maze, const std::vector<std::vector<int>>& distance,
+                              std::vector<Finding>& findings);
 };

@@ -15,7 +15,8 @@ sed '24s/./X/16' "$SOURCE/res/txt/map" >blocked
 status=0
 "$TOOL" check blocked >report.txt || status=$?
 [ "$status" = 1 ] || fail "a blocked start gave exit $status"
-grep -qx "blocked:24:16: error: the player's start is not free" report.txt || fail "report: $(cat report.txt)"
+# the walled start is the one finding: what cannot be reached from it follows from it
+[ "$(cat report.txt)" = "blocked:24:16: error: the player's start is not free" ] || fail "report: $(head -n 5 report.txt)"
 status=0
 "$TOOL" check no-such-file 2>/dev/null || status=$?
 [ "$status" = 2 ] || fail "a missing file gave exit $status"

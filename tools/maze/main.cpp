@@ -35,8 +35,7 @@ static int Check(const std::string& path, std::vector<std::string>& rows) {
     rows = maze.Rows();
     const std::vector<MazeCheck::Finding> findings = MazeCheck::Check(maze);
     for (const MazeCheck::Finding& finding : findings) {
-        std::cout << path << ":" << finding.cell.row + 1 << ":" << finding.cell.column + 1 << ": "
-                  << (finding.error ? "error: " : "warning: ") << finding.text << std::endl;
+        std::cout << path << ":" << MazeCheck::Line(finding) << std::endl;
     }
     return MazeCheck::Playable(findings) ? 0 : 1;
 }
