@@ -2,7 +2,6 @@
 
 #include "app/Game.h"
 #include "level/Maze.h"
-#include "level/MazeCheck.h"
 #include "level/MazePicture.h"
 #include "video/PngWriter.h"
 
@@ -34,15 +33,22 @@ std::string MazeOffer::Take(const std::string& path) {
     std::istringstream in(bytes);
     const Maze maze = Maze::Read(in);
     const std::vector<MazeCheck::Finding> findings = MazeCheck::Check(maze);
-    std::string report;
     if (!MazeCheck::Playable(findings)) {
-        report = "unplayable\n";
-    } else {
-        report = Install(bytes, maze) ? "playable\n" : "failed\n";
+        return Report("unplayable", findings);
     }
+    return Report(Install(bytes, maze) ? "playable" : "failed", findings);
+}
+
+std::string MazeOffer::Check(const std::string& bytes) {
+    std::istringstream in(bytes);
+    const std::vector<MazeCheck::Finding> findings = MazeCheck::Check(in);
+    return Report(MazeCheck::Playable(findings) ? "playable" : "unplayable", findings);
+}
+
+std::string MazeOffer::Report(const std::string& verdict, const std::vector<MazeCheck::Finding>& findings) {
+    std::string report = verdict + "\n";
     for (const MazeCheck::Finding& finding : findings) {
-        report += std::to_string(finding.cell.row + 1) + ":" + std::to_string(finding.cell.column + 1) +
-                  ": " + (finding.error ? "error: " : "warning: ") + finding.text + "\n";
+        report += MazeCheck::Line(finding) + "\n";
     }
     return report;
 }
@@ -68,7 +74,11 @@ bool MazeOffer::Install(const std::string& bytes, const Maze& maze) {
     return true;
 }
 
-std::string MazeOffer::Current() {
-    std::ifstream file(MAZE_FILE, std::ios::binary);
+std::string MazeOffer::Read(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
     return JoinRows(Maze::Read(file));
+}
+
+std::string MazeOffer::Current() {
+    return Read(MAZE_FILE);
 }

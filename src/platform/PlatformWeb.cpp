@@ -18,6 +18,8 @@ static const double MAX_BACKLOG_MS = 250;
 static Platform::GameLoop game = {0, nullptr, nullptr};
 static StepClock stepClock(0, MAX_STEPS_PER_FRAME, MAX_BACKLOG_MS);
 static unsigned stepsTaken = 0;
+// whether the browser runs the game's loop: from the start until the game ends
+static bool looping = false;
 // a key the page tapped, released once a step has read its press; 0 when none
 static int tappedKey = 0;
 
@@ -103,6 +105,7 @@ void Platform::GreetPage() {
 
 static void EndGame() {
     emscripten_cancel_main_loop();
+    looping = false;
     game.end();
     TellPageEnded();
 }
@@ -125,7 +128,22 @@ static void RunAnimationFrame() {
 void Platform::RunGame(const GameLoop& loop) {
     game = loop;
     stepClock = StepClock(loop.stepMs, MAX_STEPS_PER_FRAME, MAX_BACKLOG_MS);
+    looping = true;
     emscripten_set_main_loop(RunAnimationFrame, 0, 0);
+}
+
+// The game held still while the page has the player elsewhere (its maze editor): no step
+// runs, and the clock's backlog limit lets it go on where it stopped. Nothing when no game
+// runs.
+extern "C" EMSCRIPTEN_KEEPALIVE void travolk_hold_game(int held) {
+    if (!looping) {
+        return;
+    }
+    if (held != 0) {
+        emscripten_pause_main_loop();
+    } else {
+        emscripten_resume_main_loop();
+    }
 }
 
 // emscripten's SDL numbers the keys without a character the newer way (scan code + 1024)

@@ -70,3 +70,17 @@ TEST(MazeOffer, InstallsWholeOrLeavesTheOldMazePlayable) {
         Game::Close();
     }
 }
+
+// The editor's questions: a check that changes nothing, and a file read as the game reads it.
+TEST(MazeOffer, ChecksAndReadsWithoutTakingTheMaze) {
+    TempDir dir;
+    dir.Write("short", "XXXX\nXSSX\n");
+    EXPECT_EQ(MazeOffer::Check(Bytes(fs::path(TRAVOLK_SOURCE_DIR) / "res/txt/map")), "playable\n");
+    const std::string blocked = MazeOffer::Check(
+        Bytes(fs::path(TRAVOLK_SOURCE_DIR) / "mazes/long-hall").replace(23 * 29 + 15, 1, "X"));
+    EXPECT_EQ(blocked, "unplayable\n24:16: error: the player's start is not free\n");
+    const std::string read = MazeOffer::Read("short");
+    EXPECT_EQ(read.substr(0, 2 * 29), "XXXX" + std::string(24, ' ') + "\nXSSX" + std::string(24, ' ') + "\n");
+    EXPECT_EQ(std::count(read.begin(), read.end(), '\n'), 31);
+    EXPECT_EQ(MazeOffer::Check(read), "unplayable\n1:5: error: byte 0x20 stops the loader\n");
+}
