@@ -1,8 +1,8 @@
 // The game's keys for a finger and a gamepad: a swipe on the game presses its direction
 // once, the on-screen pad holds a key while a finger is on it, and a gamepad's d-pad, left
 // stick and Start hold theirs while held. They press the same keys as the keyboard, under
-// the same rules. Uses page.js's Module and gameRunning.
-"use strict";
+// the same rules.
+import { pressKey, tapKey } from "./game.js";
 
 // a finger that moves this far (CSS px) has swiped
 const SWIPE_PX = 24;
@@ -13,21 +13,10 @@ const GAMEPAD_BUTTONS = { 12: "ArrowUp", 13: "ArrowDown", 14: "ArrowLeft", 15: "
 
 const touchScreen = window.matchMedia("(pointer: coarse)");
 
-function pressKey(key, down) {
-    if (gameRunning) {
-        Module.ccall("travolk_press_key", null, ["string", "number"], [key, down ? 1 : 0]);
-    }
-}
-
-function tapKey(key) {
-    if (gameRunning) {
-        Module.ccall("travolk_tap_key", null, ["string"], [key]);
-    }
-}
-
-function showPad() {
+// the pad shown on a touch screen; onLayout is told after the change
+function showPad(onLayout) {
     document.documentElement.classList.toggle("touch", touchScreen.matches);
-    fitCanvas();
+    onLayout();
 }
 
 // The direction of a move, or null for a move too short.
@@ -129,11 +118,14 @@ function pollGamepads() {
     requestAnimationFrame(pollGamepads);
 }
 
-followSwipes(document.getElementById("stage"));
-for (const [id, key] of [["pad-up", "ArrowUp"], ["pad-down", "ArrowDown"], ["pad-left", "ArrowLeft"],
-                         ["pad-right", "ArrowRight"], ["pause", "p"]]) {
-    holdOnTouch(document.getElementById(id), key);
+// onLayout: what the page does when the pad comes or goes
+export function startControls(onLayout) {
+    followSwipes(document.getElementById("stage"));
+    for (const [id, key] of [["pad-up", "ArrowUp"], ["pad-down", "ArrowDown"], ["pad-left", "ArrowLeft"],
+                             ["pad-right", "ArrowRight"], ["pause", "p"]]) {
+        holdOnTouch(document.getElementById(id), key);
+    }
+    touchScreen.addEventListener("change", () => showPad(onLayout));
+    showPad(onLayout);
+    requestAnimationFrame(pollGamepads);
 }
-touchScreen.addEventListener("change", showPad);
-showPad();
-requestAnimationFrame(pollGamepads);

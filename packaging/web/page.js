@@ -1,6 +1,10 @@
 // The page around the browser game: sizing, the log, mazes from files and links, play
-// again and fullscreen. The game answers through the functions its platform file exports.
-"use strict";
+// again and fullscreen; it starts the controls and the maze editor. The game answers
+// through the functions its platform file exports.
+import { game, callGame } from "./game.js";
+import { encodeMaze, decodeMaze } from "./maze-link.js";
+import { startControls } from "./controls.js";
+import { startEditor } from "./editor.js";
 
 const canvas = document.getElementById("canvas");
 // the game's sizes, as the build wrote them into the page (SDL sets the canvas's size later)
@@ -10,9 +14,8 @@ const MAZE_ROWS = Number(canvas.dataset.mazeRows);
 const MAZE_COLUMNS = Number(canvas.dataset.mazeColumns);
 const MAX_MAZE_BYTES = 64 * 1024;
 const OFFERED_MAZE = "/tmp/offered-maze";
-// a shared maze: its cells, two bits each, in base64url after this
-const LINK_PREFIX = "#maze=1.";
-const CELL_LETTERS = "SDBX";
+// the page's own scripts: an error in them is not the game's
+const PAGE_SCRIPTS = /\/(page|game|controls|editor|maze-link|maze-draft)\.js$/;
 
 const stage = document.getElementById("stage");
 const logBox = document.getElementById("log");
@@ -20,8 +23,7 @@ const report = document.getElementById("maze-report");
 const shareLink = document.getElementById("share-link");
 const playAgain = document.getElementById("play-again");
 const statusLine = document.getElementById("status");
-let gameRunning = false;
-let gameFailed = false;
+const editButton = document.getElementById("edit");
 let linkOffered = false;
 
 function say(text, bad) {
@@ -62,58 +64,9 @@ function writeOutput(byte) {
     }
 }
 
-// A request of the game's, with a string argument or none; it answers with a string.
-// The page's code runs between the game's steps, never inside one.
-function callGame(name, argument) {
-    const withArgument = argument !== undefined;
-    return Module.ccall(name, "string", withArgument ? ["string"] : [], withArgument ? [argument] : []);
-}
-
-// maze text <-> link fragment
-function encodeMaze(text) {
-    const rows = text.split("\n").slice(0, MAZE_ROWS);
-    const bytes = new Uint8Array(Math.ceil(MAZE_ROWS * MAZE_COLUMNS / 4));
-    let cell = 0;
-    for (const row of rows) {
-        for (const letter of row) {
-            bytes[cell >> 2] |= CELL_LETTERS.indexOf(letter) << (2 * (cell & 3));
-            cell++;
-        }
-    }
-    const base64 = btoa(String.fromCharCode(...bytes));
-    return LINK_PREFIX + base64.replace(/\+/g, "-").replace(/\//g, "_").replace(/=+$/, "");
-}
-
-// the maze file of a fragment, or null when it is damaged
-function decodeMaze(fragment) {
-    if (!fragment.startsWith(LINK_PREFIX)) {
-        return null;
-    }
-    const data = fragment.slice(LINK_PREFIX.length);
-    const expected = Math.ceil(MAZE_ROWS * MAZE_COLUMNS / 4);
-    if (!/^[A-Za-z0-9_-]*$/.test(data) || data.length !== Math.ceil(expected * 4 / 3)) {
-        return null;
-    }
-    let binary;
-    try {
-        binary = atob(data.replace(/-/g, "+").replace(/_/g, "/"));
-    } catch (error) {
-        return null;
-    }
-    let text = "";
-    for (let row = 0; row < MAZE_ROWS; row++) {
-        for (let column = 0; column < MAZE_COLUMNS; column++) {
-            const cell = row * MAZE_COLUMNS + column;
-            text += CELL_LETTERS[(binary.charCodeAt(cell >> 2) >> (2 * (cell & 3))) & 3];
-        }
-        text += "\n";
-    }
-    return text;
-}
-
 function updateShareLink() {
     const maze = callGame("travolk_current_maze");
-    shareLink.href = location.pathname + location.search + encodeMaze(maze);
+    shareLink.href = location.pathname + location.search + encodeMaze(maze, MAZE_ROWS, MAZE_COLUMNS);
 }
 
 // Hands a maze file's bytes to the game; says what came of it. True when it plays.
@@ -151,8 +104,18 @@ function offerFile(file) {
         say(file.name + ": the file is empty; the game goes on unchanged", true);
         return;
     }
-    file.arrayBuffer().then((buffer) => offerMaze(new Uint8Array(buffer), file.name),
+    file.arrayBuffer().then((buffer) => takeFile(new Uint8Array(buffer), file.name),
         () => say(file.name + ": the file cannot be read; the game goes on unchanged", true));
+}
+
+// A file's maze: played, or while the editor is open, read into it as the game reads it.
+function takeFile(bytes, name) {
+    if (editor.isOpen()) {
+        FS.writeFile(OFFERED_MAZE, bytes);
+        editor.load(callGame("travolk_read_maze", OFFERED_MAZE), name);
+    } else {
+        offerMaze(bytes, name);
+    }
 }
 
 // the maze of the page's link, once, before the first game starts
@@ -161,7 +124,7 @@ function offerLinkedMaze() {
         return;
     }
     linkOffered = true;
-    const maze = decodeMaze(location.hash);
+    const maze = decodeMaze(location.hash, MAZE_ROWS, MAZE_COLUMNS);
     if (maze === null) {
         say("The link's maze is damaged; playing the game's own maze", true);
     } else if (!offerMaze(new TextEncoder().encode(maze), "linked maze")) {
@@ -171,9 +134,9 @@ function offerLinkedMaze() {
 
 // a new game, when none is running; after a failure, the page afresh
 function startGame() {
-    if (gameFailed) {
+    if (game.failed) {
         location.reload();
-    } else if (!gameRunning) {
+    } else if (!game.running) {
         Module.callMain([]);
         canvas.focus();
     }
@@ -196,7 +159,7 @@ function missingFeature() {
 
 // emscripten's progress: "Downloading data... (loaded/total)" while the data comes
 function loadingStatus(text) {
-    if (gameFailed) {
+    if (game.failed) {
         return;
     }
     const parts = /\((\d+)\/(\d+)\)/.exec(text);
@@ -210,11 +173,11 @@ function loadingStatus(text) {
 }
 
 function gameFailedWith(error) {
-    if (gameFailed) {
+    if (game.failed) {
         return;
     }
-    gameFailed = true;
-    gameRunning = false;
+    game.failed = true;
+    game.running = false;
     console.error(error);
     showStatus("The game stopped with an error. Play again starts it afresh.");
     playAgain.hidden = false;
@@ -228,7 +191,7 @@ function toggleFullscreen() {
     }
 }
 
-var Module = {
+window.Module = {
     canvas: canvas,
     stdout: writeOutput,
     printErr: (text) => console.warn(text),
@@ -242,13 +205,15 @@ var Module = {
     travolkReady: () => {
         showStatus("");
         keepOffline();
-        gameRunning = true;
+        game.ready = true;
+        game.running = true;
+        editButton.disabled = false;
         playAgain.hidden = true;
         offerLinkedMaze();
         updateShareLink();
     },
     travolkEnded: () => {
-        gameRunning = false;
+        game.running = false;
         playAgain.hidden = false;
         playAgain.focus();
     },
@@ -265,25 +230,38 @@ document.getElementById("show-log").addEventListener("click", (event) => {
 });
 playAgain.addEventListener("click", startGame);
 canvas.addEventListener("click", () => canvas.focus());
-stage.addEventListener("dragover", (event) => {
+// a file dropped on the game or the editor
+const playArea = document.getElementById("play");
+playArea.addEventListener("dragover", (event) => {
     event.preventDefault();
-    stage.classList.add("dropping");
+    playArea.classList.add("dropping");
 });
-stage.addEventListener("dragleave", () => stage.classList.remove("dropping"));
-stage.addEventListener("drop", (event) => {
+playArea.addEventListener("dragleave", () => playArea.classList.remove("dropping"));
+playArea.addEventListener("drop", (event) => {
     event.preventDefault();
-    stage.classList.remove("dropping");
+    playArea.classList.remove("dropping");
     offerFile(event.dataTransfer.files[0]);
 });
-// The game's keys must not scroll the page; F11 and Alt+Enter switch the game area's
-// fullscreen, as the desktop game's window.
+// While the editor is open the keys are its own, and never reach the game (which listens
+// further down). Otherwise the game's keys must not scroll the page; F11 and Alt+Enter
+// switch the game area's fullscreen, as the desktop game's window.
 window.addEventListener("keydown", (event) => {
+    if (editor.isOpen()) {
+        event.stopPropagation();
+        editor.handleKey(event);
+        return;
+    }
     const fullscreenKey = event.key === "F11" || (event.key === "Enter" && event.altKey);
     if (fullscreenKey && !event.repeat) {
         toggleFullscreen();
     }
-    if (fullscreenKey || (gameRunning && ["ArrowUp", "ArrowDown", "ArrowLeft", "ArrowRight", " "].includes(event.key))) {
+    if (fullscreenKey || (game.running && ["ArrowUp", "ArrowDown", "ArrowLeft", "ArrowRight", " "].includes(event.key))) {
         event.preventDefault();
+    }
+}, true);
+window.addEventListener("keypress", (event) => {
+    if (editor.isOpen()) {
+        event.stopPropagation();
     }
 }, true);
 window.addEventListener("resize", fitCanvas);
@@ -299,7 +277,7 @@ fitCanvas();
 // An error that leaves a step of the running game stops its loop; the page's own are not
 // the game's.
 window.addEventListener("error", (event) => {
-    if (gameRunning && !/\/(page|controls)\.js$/.test(event.filename || "")) {
+    if (game.running && !PAGE_SCRIPTS.test(event.filename || "")) {
         gameFailedWith(event.error || event.message);
     }
 });
@@ -339,6 +317,14 @@ function keepOffline() {
         }
     });
 }
+
+startControls(fitCanvas);
+const editor = startEditor({
+    rows: MAZE_ROWS,
+    columns: MAZE_COLUMNS,
+    play: (text) => offerMaze(new TextEncoder().encode(text), "your maze"),
+    currentMaze: () => callGame("travolk_current_maze"),
+});
 
 // the game, where the browser can run it
 const missing = missingFeature();

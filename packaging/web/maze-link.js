@@ -1,0 +1,46 @@
+// A maze in a link: its cells, two bits each, in base64url after the prefix. The link is
+// the maze's rows of cells and nothing else; the game judges the maze.
+export const LINK_PREFIX = "#maze=1.";
+const CELL_LETTERS = "SDBX";
+
+const packedLength = (rows, columns) => Math.ceil(rows * columns / 4);
+
+// maze text (rows of cells, one a line) -> link fragment
+export function encodeMaze(text, rows, columns) {
+    const bytes = new Uint8Array(packedLength(rows, columns));
+    let cell = 0;
+    for (const row of text.split("\n").slice(0, rows)) {
+        for (const letter of row) {
+            bytes[cell >> 2] |= CELL_LETTERS.indexOf(letter) << (2 * (cell & 3));
+            cell++;
+        }
+    }
+    const base64 = btoa(String.fromCharCode(...bytes));
+    return LINK_PREFIX + base64.replace(/\+/g, "-").replace(/\//g, "_").replace(/=+$/, "");
+}
+
+// the maze file of a fragment, or null when it is damaged
+export function decodeMaze(fragment, rows, columns) {
+    if (!fragment.startsWith(LINK_PREFIX)) {
+        return null;
+    }
+    const data = fragment.slice(LINK_PREFIX.length);
+    if (!/^[A-Za-z0-9_-]*$/.test(data) || data.length !== Math.ceil(packedLength(rows, columns) * 4 / 3)) {
+        return null;
+    }
+    let binary;
+    try {
+        binary = atob(data.replace(/-/g, "+").replace(/_/g, "/"));
+    } catch (error) {
+        return null;
+    }
+    let text = "";
+    for (let row = 0; row < rows; row++) {
+        for (let column = 0; column < columns; column++) {
+            const cell = row * columns + column;
+            text += CELL_LETTERS[(binary.charCodeAt(cell >> 2) >> (2 * (cell & 3))) & 3];
+        }
+        text += "\n";
+    }
+    return text;
+}
