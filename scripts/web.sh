@@ -57,6 +57,8 @@ if [ -n "$serve_port" ]; then
     exec node "$TESTS/serve.mjs" "$SITE" "$serve_port"
 fi
 
+# the page's own logic, which needs no browser
+node --test "$TESTS"/unit/*.test.mjs
 build_site
 # the desktop game and its maze tool: the browser game must match its log lines and frames
 cmake -S "$TRAVOLK_ROOT" -B "$OUT/desktop" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
