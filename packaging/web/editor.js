@@ -41,8 +41,9 @@ export function startEditor({ rows, columns, play, currentMaze }) {
     const playButton = element("editor-play");
     const context = grid.getContext("2d");
     let draft = null;
-    let places = [];
+    let placeAt = new Map(); // the fixed places' names by cell
     let findings = [];
+    let findingAt = new Map();
     let playable = false;
     let tool = TOOLS[0];
     let cursor = { row: 0, column: 0 };
@@ -60,8 +61,9 @@ export function startEditor({ rows, columns, play, currentMaze }) {
         };
     }
 
-    // Every change: kept, checked by the game, shown.
-    function changed() {
+    // Every change: kept, checked by the game, shown. cells: the cells painted, or none when
+    // the whole maze may have changed.
+    function changed(cells = null) {
         try {
             localStorage.setItem(STORAGE_KEY, draft.text());
         } catch (error) {
@@ -69,20 +71,33 @@ export function startEditor({ rows, columns, play, currentMaze }) {
         }
         const checked = checkMaze(draft.text());
         playable = checked.verdict === "playable";
+        const before = findings;
         showReport(checked.findings);
+        showHistory();
+        playButton.disabled = !playable;
+        if (cells === null) {
+            drawAll();
+        } else {
+            // a wall's outline follows its neighbours
+            const around = cells.flatMap(({ row, column }) => [[-1, -1], [-1, 0], [-1, 1], [0, -1], [0, 0], [0, 1],
+                [1, -1], [1, 0], [1, 1]].map(([down, right]) => ({ row: row + down, column: column + right })));
+            const marked = [...before, ...findings].map((finding) => ({ row: finding.line - 1, column: finding.column - 1 }));
+            redraw([...around, ...marked]);
+        }
+    }
+
+    function showHistory() {
         element("undo").disabled = !draft.canUndo();
         element("redo").disabled = !draft.canRedo();
-        playButton.disabled = !playable;
-        draw();
     }
 
     function showReport(found) {
-        const said = found.map((finding) => finding.said);
-        if (said.join("\n") === findings.map((finding) => finding.said).join("\n")) {
-            findings = found;
+        const same = found.map((finding) => finding.said).join("\n") === findings.map((finding) => finding.said).join("\n");
+        findings = found;
+        findingAt = new Map(found.map((finding) => [key(finding.line - 1, finding.column - 1), finding]));
+        if (same && report.childElementCount > 0) {
             return;
         }
-        findings = found;
         report.replaceChildren(...found.map((finding) => {
             const item = document.createElement("li");
             item.textContent = finding.said;
@@ -97,6 +112,8 @@ export function startEditor({ rows, columns, play, currentMaze }) {
         }
     }
 
+    const key = (row, column) => row * columns + column;
+
     // The grid at the size the page gives it, in screen pixels so that it stays sharp.
     function fitGrid() {
         const box = grid.parentElement.getBoundingClientRect();
@@ -106,34 +123,60 @@ export function startEditor({ rows, columns, play, currentMaze }) {
         grid.style.height = cell * rows + "px";
         grid.width = Math.round(cell * columns * ratio);
         grid.height = Math.round(cell * rows * ratio);
-        draw();
+        drawAll();
     }
 
-    function draw() {
+    function drawAll() {
+        const all = [];
+        for (let row = 0; row < rows; row++) {
+            for (let column = 0; column < columns; column++) {
+                all.push({ row, column });
+            }
+        }
+        redraw(all);
+    }
+
+    // Each cell is drawn whole, its marks inside it, so a few cells can be drawn again alone.
+    function redraw(cells) {
         if (!draft) {
             return;
         }
-        const size = grid.width / columns;
-        context.fillStyle = "#000";
-        context.fillRect(0, 0, grid.width, grid.height);
-        for (let row = 0; row < rows; row++) {
-            for (let column = 0; column < columns; column++) {
-                drawCell(row, column, column * size, row * size, size);
+        const done = new Set();
+        for (const { row, column } of cells) {
+            if (row >= 0 && row < rows && column >= 0 && column < columns && !done.has(key(row, column))) {
+                done.add(key(row, column));
+                drawCell(row, column);
             }
         }
-        for (const place of places) {
-            outline(place.row, place.column, PLACE_COLOURS[place.name], size * 0.1, size * 0.2);
+    }
+
+    // the cell's box in canvas pixels, on whole pixels so that cells meet without seams
+    function cellBox(row, column) {
+        const x = Math.round(column * grid.width / columns);
+        const y = Math.round(row * grid.height / rows);
+        return { x, y, size: Math.round((column + 1) * grid.width / columns) - x };
+    }
+
+    function drawCell(row, column) {
+        const { x, y, size } = cellBox(row, column);
+        context.fillStyle = "#000";
+        context.fillRect(x, y, size, size);
+        drawContent(row, column, x, y, size);
+        const place = placeAt.get(key(row, column));
+        if (place) {
+            outline(x, y, size, PLACE_COLOURS[place], 0.1, 0.2);
         }
-        for (const finding of findings) {
-            outline(finding.line - 1, finding.column - 1, finding.error ? ERROR : WARNING, size * 0.14, 0);
+        const finding = findingAt.get(key(row, column));
+        if (finding) {
+            outline(x, y, size, finding.error ? ERROR : WARNING, 0.14, 0);
         }
-        if (document.activeElement === grid) {
-            outline(cursor.row, cursor.column, CURSOR, size * 0.08, -size * 0.04);
+        if (cursor.row === row && cursor.column === column && document.activeElement === grid) {
+            outline(x, y, size, CURSOR, 0.08, 0.02);
         }
     }
 
     // As the game draws its maze: walls joined into shapes, outlined where they face a corridor.
-    function drawCell(row, column, x, y, size) {
+    function drawContent(row, column, x, y, size) {
         const letter = draft.at(row, column);
         if (letter === "X") {
             context.fillStyle = WALL_FILL;
@@ -153,10 +196,9 @@ export function startEditor({ rows, columns, play, currentMaze }) {
                 }
             }
         } else if (letter === "D" || letter === "B") {
-            const radius = size * (letter === "B" ? 0.32 : 0.18);
             context.fillStyle = letter === "B" ? BIG_PELLET : PELLET;
             context.beginPath();
-            context.arc(x + size / 2, y + size / 2, radius, 0, 2 * Math.PI);
+            context.arc(x + size / 2, y + size / 2, size * (letter === "B" ? 0.32 : 0.18), 0, 2 * Math.PI);
             context.fill();
         } else if (letter !== "S") {
             context.fillStyle = NOT_READ;
@@ -164,28 +206,34 @@ export function startEditor({ rows, columns, play, currentMaze }) {
         }
     }
 
-    function outline(row, column, colour, width, inset) {
-        const size = grid.width / columns;
+    // a square mark inside a cell: its line's width and its inset, as parts of the cell
+    function outline(x, y, size, colour, width, inset) {
         context.strokeStyle = colour;
-        context.lineWidth = width;
-        const edge = inset + width / 2;
-        context.strokeRect(column * size + edge, row * size + edge, size - 2 * edge, size - 2 * edge);
+        context.lineWidth = width * size;
+        const edge = (inset + width / 2) * size;
+        context.strokeRect(x + edge, y + edge, size - 2 * edge, size - 2 * edge);
     }
 
     // Paints the cells on the way from the last cell to this one, so a quick drag leaves no gap.
     function paintTo(cell) {
         const from = finger.last || cell;
         const steps = Math.max(Math.abs(cell.row - from.row), Math.abs(cell.column - from.column), 1);
-        let any = false;
+        const painted = [];
         for (let step = 1; step <= steps; step++) {
             const row = Math.round(from.row + (cell.row - from.row) * step / steps);
             const column = Math.round(from.column + (cell.column - from.column) * step / steps);
-            any = draft.paint(row, column, tool.letter, mirror()) || any;
+            painted.push(...paint(row, column));
         }
         finger.last = cell;
-        if (any) {
-            changed();
+        if (painted.length > 0) {
+            changed(painted);
         }
+    }
+
+    // the tool's letter into a cell, and its mirror image when asked; the cells painted
+    function paint(row, column) {
+        const cells = mirror() ? [{ row, column }, { row, column: draft.mirrored(column) }] : [{ row, column }];
+        return draft.paint(row, column, tool.letter, mirror()) ? cells : [];
     }
 
     grid.addEventListener("pointerdown", (event) => {
@@ -209,13 +257,14 @@ export function startEditor({ rows, columns, play, currentMaze }) {
             if (finger !== null && event.pointerId === finger.id) {
                 finger = null;
                 draft.endStroke();
-                changed();
+                showHistory();
             }
         });
     }
     grid.addEventListener("contextmenu", (event) => event.preventDefault());
-    grid.addEventListener("focus", draw);
-    grid.addEventListener("blur", draw);
+    for (const type of ["focus", "blur"]) {
+        grid.addEventListener(type, () => redraw([cursor]));
+    }
 
     function chooseTool(chosen) {
         tool = chosen;
@@ -225,9 +274,10 @@ export function startEditor({ rows, columns, play, currentMaze }) {
     }
 
     function moveCursor(row, column) {
+        const before = cursor;
         cursor = { row: Math.min(rows - 1, Math.max(0, row)), column: Math.min(columns - 1, Math.max(0, column)) };
         grid.focus({ preventScroll: true });
-        draw();
+        redraw([before, cursor]);
     }
 
     function step(undo) {
@@ -264,10 +314,10 @@ export function startEditor({ rows, columns, play, currentMaze }) {
         if (!draft) {
             const kept = localStorage.getItem(STORAGE_KEY);
             draft = new MazeDraft(kept || currentMaze(), rows, columns);
-            places = callGame("travolk_fixed_places").trim().split("\n").map((line) => {
+            placeAt = new Map(callGame("travolk_fixed_places").trim().split("\n").map((line) => {
                 const [, row, column, name] = /^(\d+):(\d+): (.*)$/.exec(line);
-                return { row: Number(row) - 1, column: Number(column) - 1, name };
-            });
+                return [key(Number(row) - 1, Number(column) - 1), name];
+            }));
         }
         holdGame(true);
         editor.hidden = false;
@@ -301,8 +351,9 @@ export function startEditor({ rows, columns, play, currentMaze }) {
         } else if (chosen && !control) {
             chooseTool(chosen);
         } else if ((event.key === " " || event.key === "Enter") && !onButton) {
-            if (draft.paint(cursor.row, cursor.column, tool.letter, mirror())) {
-                changed();
+            const painted = paint(cursor.row, cursor.column);
+            if (painted.length > 0) {
+                changed(painted);
             }
         } else {
             return;

@@ -14,6 +14,6 @@ else
 fi
 sleep 1
 import -window "$WINDOW" "$OUT/desktop.png"
-travolk_key "$WINDOW" Escape
+travolk_quit "$WINDOW" "$GAME" || true
 wait_exit 10 || fail "the desktop game: exit code $?"
 sed -n '1,/^Game initialization/p' "$WORK/out.log" | grep -a -v -x -E '[0-9]+' >"$OUT/startup.log"

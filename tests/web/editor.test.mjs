@@ -1,0 +1,274 @@
+// The maze editor as a player meets it: painting with the mouse, the keys and a finger,
+// the game's findings as they paint, undo and redo, a file saved for the desktop tool, a
+// maze played and shared, and a maze the game refuses.
+import { test, before, after } from "node:test";
+import assert from "node:assert/strict";
+import { execFileSync } from "node:child_process";
+import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
+import { tmpdir } from "node:os";
+import { join } from "node:path";
+import { startBrowser, openGame, logLines, sleep, savedFrame, framesDiffer, desktopReference, PHONE } from "./lib.mjs";
+import { encodeMaze } from "../../packaging/web/maze-link.js";
+
+const SOURCE = join(import.meta.dirname, "..", "..");
+const TOOL = join(process.env.TRAVOLK_DESKTOP, "tools", "travolk-maze");
+const SHIPPED = readFileSync(join(SOURCE, "res", "txt", "map"), "latin1");
+const [ROWS, COLUMNS] = [31, 28];
+const work = mkdtempSync(join(tmpdir(), "travolk-web-editor-"));
+let session;
+
+before(async () => {
+    session = await startBrowser();
+});
+after(async () => {
+    await session.close();
+});
+
+// the shipped maze with cells [row, column] (from 0) painted with letter
+function painted(cells, letter, text = SHIPPED) {
+    const rows = text.split("\n");
+    for (const [row, column] of cells) {
+        rows[row] = rows[row].slice(0, column) + letter + rows[row].slice(column + 1);
+    }
+    return rows.join("\n");
+}
+
+// the editor open on the maze being played
+async function openEditor(page) {
+    await page.click("#edit");
+    await page.waitForSelector("#editor:not([hidden])");
+    await page.click("#editor-from-game");
+}
+
+const kept = (page) => page.evaluate(() => localStorage.getItem("travolk-editor-maze"));
+const report = (page) => page.$$eval("#editor-report li", (items) => items.map((item) => item.textContent));
+const disabled = (page, id) => page.$eval(id, (button) => button.disabled);
+const loads = async (page) => (await logLines(page)).filter((line) => line === "EOF reached").length;
+
+// where the centre of a cell of the grid is on the page
+async function cellPoint(page, row, column) {
+    const box = await page.$eval("#editor-grid", (grid) => grid.getBoundingClientRect().toJSON());
+    return { x: box.x + (column + 0.5) * box.width / COLUMNS, y: box.y + (row + 0.5) * box.height / ROWS };
+}
+
+// Save, as the browser downloads it into folder; the file's path.
+async function save(page, folder) {
+    const cdp = await page.createCDPSession();
+    await cdp.send("Browser.setDownloadBehavior", { behavior: "allow", downloadPath: folder });
+    const path = join(folder, "travolk-maze.txt");
+    rmSync(path, { force: true });
+    await page.click("#editor-save");
+    for (let waited = 0; !existsSync(path) && waited < 5000; waited += 50) {
+        await sleep(50);
+    }
+    await sleep(100);
+    return path;
+}
+
+// what the desktop maze tool says of a file: its exit status and its lines
+function toolCheck(path) {
+    try {
+        return { status: 0, lines: execFileSync(TOOL, ["check", path], { encoding: "utf8" }).trim().split("\n").filter(Boolean) };
+    } catch (error) {
+        return { status: error.status, lines: error.stdout.trim().split("\n").filter(Boolean) };
+    }
+}
+
+test("a drag paints a run of cells, the desktop tool takes the saved file, and Play plays and shares it", async () => {
+    const { page, errors } = await openGame(session);
+    await openEditor(page);
+    await page.click("#tool-wall");
+    // the bottom corridor, from its second cell to its eleventh: dead ends, no error
+    const run = Array.from({ length: 10 }, (_, i) => [29, 2 + i]);
+    const from = await cellPoint(page, ...run[0]);
+    const to = await cellPoint(page, ...run.at(-1));
+    await page.mouse.move(from.x, from.y);
+    await page.mouse.down();
+    await page.mouse.move(to.x, to.y, { steps: 3 }); // quicker than the cells: none may be missed
+    await page.mouse.up();
+    const expected = painted(run, "X");
+    assert.equal(await kept(page), expected);
+    assert.ok((await report(page)).every((line) => / warning: a dead end$/.test(line)), (await report(page)).join("\n"));
+
+    // one drag is one step of undo
+    await page.click("#undo");
+    assert.equal(await kept(page), SHIPPED);
+    await page.click("#redo");
+    assert.equal(await kept(page), expected);
+
+    const file = await save(page, work);
+    assert.equal(readFileSync(file, "latin1"), expected);
+    const checked = toolCheck(file);
+    assert.equal(checked.status, 0);
+    assert.deepEqual(checked.lines.map((line) => line.replace(file + ":", "")), await report(page));
+
+    assert.equal(await disabled(page, "#editor-play"), false);
+    await page.click("#editor-play");
+    await page.waitForSelector("#editor", { hidden: true });
+    assert.match(await page.$eval("#maze-report", (line) => line.textContent), /^your maze: playing it/);
+    await page.waitForFunction(() => document.getElementById("log").textContent.split("\n")
+        .filter((line) => line === "EOF reached").length === 2);
+    assert.ok((await page.$eval("#share-link", (link) => link.href)).endsWith(encodeMaze(expected, ROWS, COLUMNS)));
+    desktopReference(work, file);
+    await sleep(1000);
+    const shot = join(work, "played.png");
+    writeFileSync(shot, await savedFrame(page));
+    assert.equal(framesDiffer(join(work, "desktop.png"), shot), false);
+    assert.deepEqual(errors, []);
+    await page.close();
+});
+
+test("keys paint; a walled start is one error and no Play, as the tool says; undo and redo; a forced Play changes nothing", async () => {
+    const { page, errors } = await openGame(session);
+    await openEditor(page);
+    const link = await page.$eval("#share-link", (anchor) => anchor.href);
+    await page.focus("#editor-grid");
+    for (const [key, times] of [["ArrowDown", 23], ["ArrowRight", 15], ["1", 1]]) {
+        for (let i = 0; i < times; i++) {
+            await page.keyboard.press(key);
+        }
+    }
+    const started = Date.now();
+    await page.keyboard.press("Space");
+    const findings = await report(page);
+    console.log(`a key's stroke to its report: ${Date.now() - started} ms, with the test's round trips`);
+    assert.equal(findings[0], "24:16: error: the player's start is not free");
+    assert.ok(findings.length <= 3, findings.join("\n"));
+    assert.equal(await disabled(page, "#editor-play"), true);
+    assert.equal(await kept(page), painted([[23, 15]], "X"));
+
+    const file = await save(page, work);
+    const checked = toolCheck(file);
+    assert.equal(checked.status, 1);
+    assert.deepEqual(checked.lines.map((line) => line.replace(file + ":", "")), findings);
+
+    // the game keeps its maze whatever the page is asked
+    const loadsBefore = await loads(page);
+    await page.$eval("#editor-play", (button) => {
+        button.disabled = false;
+        button.click();
+    });
+    await sleep(300);
+    assert.equal(await page.$eval("#editor", (editor) => editor.hidden), false);
+    assert.equal(await loads(page), loadsBefore);
+    assert.equal(await page.$eval("#share-link", (anchor) => anchor.href), link);
+
+    // undo and redo: the buttons, then the keys
+    const start = painted([[23, 15]], "X");
+    for (const [how, maze] of [["#undo", SHIPPED], ["#redo", start], ["Control+z", SHIPPED], ["Control+Shift+z", start],
+                               ["Control+z", SHIPPED], ["Control+y", start]]) {
+        if (how.startsWith("#")) {
+            await page.click(how);
+        } else {
+            const keys = how.split("+");
+            for (const key of keys) {
+                await page.keyboard.down(key);
+            }
+            for (const key of keys.reverse()) {
+                await page.keyboard.up(key);
+            }
+        }
+        assert.equal(await kept(page), maze, how);
+        assert.equal(await disabled(page, "#editor-play"), maze === start, how);
+    }
+
+    // the editor's keys never reached the game; Escape closes the editor, not the game
+    await page.keyboard.press("Escape");
+    await page.waitForSelector("#editor", { hidden: true });
+    await sleep(300);
+    const lines = await logLines(page);
+    assert.ok(!lines.includes("Shutting down game") && !lines.includes("Pausing"), lines.slice(-5).join("\n"));
+
+    // a reload keeps the editor's maze, not the game's
+    await page.reload();
+    await page.waitForSelector("#edit:not([disabled])");
+    await page.click("#edit");
+    await page.waitForSelector("#editor:not([hidden])");
+    assert.equal(await kept(page), start);
+    assert.equal((await report(page))[0], "24:16: error: the player's start is not free");
+    assert.deepEqual(errors, []);
+    await page.close();
+});
+
+test("mirror paints both halves; New starts a playable maze", async () => {
+    const { page, errors } = await openGame(session);
+    await openEditor(page);
+    await page.click("#mirror");
+    assert.equal(await page.$eval("#mirror", (button) => button.getAttribute("aria-pressed")), "true");
+    await page.click("#tool-big");
+    const point = await cellPoint(page, 4, 3);
+    await page.mouse.click(point.x, point.y);
+    assert.equal(await kept(page), painted([[4, 3], [4, 24]], "B"));
+
+    await page.click("#editor-new");
+    const blank = await kept(page);
+    const rows = blank.split("\n").slice(0, ROWS);
+    assert.ok(rows.every((row) => row === [...row].reverse().join("")), blank);
+    assert.deepEqual(await report(page), ["No findings: the maze plays as it is."]);
+    assert.equal(await disabled(page, "#editor-play"), false);
+    assert.deepEqual(errors, []);
+    await page.close();
+});
+
+test("a finger's drag paints on a phone, and the page stays still; the report keeps up", async () => {
+    const { page, errors } = await openGame(session, { width: 390, height: 844, screen: PHONE });
+    await page.tap("#edit");
+    await page.waitForSelector("#editor:not([hidden])");
+    await page.tap("#editor-from-game");
+    await page.tap("#tool-empty");
+    const box = await page.$eval("#editor-grid", (grid) => grid.getBoundingClientRect().toJSON());
+    assert.ok(box.width >= 0.9 * 390, `the grid is ${box.width} px wide`);
+    const run = Array.from({ length: 8 }, (_, i) => [4, 2 + i]);
+    const from = await cellPoint(page, ...run[0]);
+    const to = await cellPoint(page, ...run.at(-1));
+    const finger = await page.touchscreen.touchStart(from.x, from.y);
+    for (let step = 1; step <= 8; step++) {
+        await finger.move(from.x + (to.x - from.x) * step / 8, from.y + (to.y - from.y) * step / 8);
+    }
+    await finger.end();
+    assert.equal(await kept(page), painted(run, "S"));
+    assert.equal(await page.evaluate(() => window.scrollX + window.scrollY + Math.abs(visualViewport.scale - 1)), 0);
+
+    // A long drag, a wall over a new cell at each move: how long from the move to the frame
+    // that shows its report, and how many frames the page draws meanwhile.
+    await page.tap("#tool-wall");
+    await page.evaluate(() => {
+        window.strokeTimes = [];
+        window.frames = 0;
+        const count = () => {
+            window.frames += 1;
+            window.counting = requestAnimationFrame(count);
+        };
+        window.counting = requestAnimationFrame(count);
+        document.getElementById("editor-grid").addEventListener("pointermove", (event) => {
+            requestAnimationFrame(() => window.strokeTimes.push(performance.now() - event.timeStamp));
+        });
+    });
+    const path = [];
+    for (let row = 1; row < ROWS - 1 && path.length < 100; row += 2) {
+        for (let column = 1; column < COLUMNS - 1 && path.length < 100; column += 2) {
+            path.push(await cellPoint(page, row, row % 4 === 1 ? column : COLUMNS - 1 - column));
+        }
+    }
+    const began = Date.now();
+    const drag = await page.touchscreen.touchStart(path[0].x, path[0].y);
+    for (const point of path.slice(1)) {
+        await drag.move(point.x, point.y);
+        await sleep(10);
+    }
+    await drag.end();
+    await sleep(100);
+    const seconds = (Date.now() - began) / 1000;
+    const { times, frames } = await page.evaluate(() => {
+        cancelAnimationFrame(window.counting);
+        return { times: window.strokeTimes, frames: window.frames };
+    });
+    times.sort((a, b) => a - b);
+    console.log(`stroke to report on screen over ${times.length} moves: median ${times[times.length >> 1].toFixed(1)} ms, ` +
+        `worst ${times.at(-1).toFixed(1)} ms; ${(frames / seconds).toFixed(1)} frames a second while dragging`);
+    assert.ok(times.length >= 95, `${times.length} moves timed`);
+    assert.ok(times.at(-1) < 100, `the worst stroke took ${times.at(-1)} ms`);
+    assert.ok((await report(page)).length > 0);
+    assert.deepEqual(errors, []);
+    await page.close();
+});
