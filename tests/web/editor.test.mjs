@@ -190,7 +190,7 @@ test("keys paint; a walled start is one error and no Play, as the tool says; und
     await page.close();
 });
 
-test("mirror paints both halves; New starts a playable maze", async () => {
+test("mirror paints both halves; New starts a playable maze; a file goes into the editor; the game waits", async () => {
     const { page, errors } = await openGame(session);
     await openEditor(page);
     await page.click("#mirror");
@@ -206,6 +206,25 @@ test("mirror paints both halves; New starts a playable maze", async () => {
     assert.ok(rows.every((row) => row === [...row].reverse().join("")), blank);
     assert.deepEqual(await report(page), ["No findings: the maze plays as it is."]);
     assert.equal(await disabled(page, "#editor-play"), false);
+
+    // a file loaded while the editor is open goes into the editor, not the game; the game
+    // stands still meanwhile, and goes on after Close
+    const loadsBefore = await loads(page);
+    const crossroads = join(SOURCE, "mazes", "crossroads");
+    await (await page.$("#maze-file")).uploadFile(crossroads);
+    await page.waitForFunction((wanted) => localStorage.getItem("travolk-editor-maze") === wanted, {},
+        readFileSync(crossroads, "latin1"));
+    const steps = () => page.evaluate(() => Module._travolk_steps_taken());
+    const held = await steps();
+    await page.keyboard.press("p");
+    await sleep(500);
+    assert.equal(await steps(), held);
+    await page.click("#editor-close");
+    await page.waitForSelector("#editor", { hidden: true });
+    await sleep(500);
+    assert.ok(await steps() > held + 20, "the game did not go on after Close");
+    assert.equal(await loads(page), loadsBefore);
+    assert.ok(!(await logLines(page)).includes("Pausing"), "the editor's p reached the game");
     assert.deepEqual(errors, []);
     await page.close();
 });
