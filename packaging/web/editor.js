@@ -44,7 +44,6 @@ export function startEditor({ rows, columns, play, currentMaze }) {
     let placeAt = new Map(); // the fixed places' names by cell
     let findings = [];
     let findingAt = new Map();
-    let playable = false;
     let tool = TOOLS[0];
     let cursor = { row: 0, column: 0 };
     let finger = null; // the pointer painting now: its id and last cell
@@ -70,11 +69,10 @@ export function startEditor({ rows, columns, play, currentMaze }) {
             console.warn("The editor's maze is not kept: " + error);
         }
         const checked = checkMaze(draft.text());
-        playable = checked.verdict === "playable";
         const before = findings;
         showReport(checked.findings);
         showHistory();
-        playButton.disabled = !playable;
+        playButton.disabled = checked.verdict !== "playable";
         if (cells === null) {
             drawAll();
         } else {
@@ -310,10 +308,18 @@ export function startEditor({ rows, columns, play, currentMaze }) {
         }
     }
 
+    // the maze the editor kept in the browser, or null
+    function keptMaze() {
+        try {
+            return localStorage.getItem(STORAGE_KEY);
+        } catch (error) {
+            return null;
+        }
+    }
+
     function open() {
         if (!draft) {
-            const kept = localStorage.getItem(STORAGE_KEY);
-            draft = new MazeDraft(kept || currentMaze(), rows, columns);
+            draft = new MazeDraft(keptMaze() || currentMaze(), rows, columns);
             placeAt = new Map(callGame("travolk_fixed_places").trim().split("\n").map((line) => {
                 const [, row, column, name] = /^(\d+):(\d+): (.*)$/.exec(line);
                 return [key(Number(row) - 1, Number(column) - 1), name];
