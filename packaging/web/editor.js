@@ -46,6 +46,7 @@ export function startEditor({ rows, columns, play, currentMaze }) {
     let findingAt = new Map();
     let tool = TOOLS[0];
     let cursor = { row: 0, column: 0 };
+    let cursorShown = false; // once the keys move it; a pointer's painting hides it
     let finger = null; // the pointer painting now: its id and last cell
 
     const mirror = () => element("mirror").getAttribute("aria-pressed") === "true";
@@ -96,11 +97,15 @@ export function startEditor({ rows, columns, play, currentMaze }) {
         if (same && report.childElementCount > 0) {
             return;
         }
+        // each a button to its cell
         report.replaceChildren(...found.map((finding) => {
             const item = document.createElement("li");
-            item.textContent = finding.said;
-            item.className = finding.error ? "error" : "warning";
-            item.addEventListener("click", () => moveCursor(finding.line - 1, finding.column - 1));
+            const button = document.createElement("button");
+            button.type = "button";
+            button.textContent = finding.said;
+            button.className = finding.error ? "error" : "warning";
+            button.addEventListener("click", () => moveCursor(finding.line - 1, finding.column - 1));
+            item.appendChild(button);
             return item;
         }));
         if (found.length === 0) {
@@ -168,7 +173,7 @@ export function startEditor({ rows, columns, play, currentMaze }) {
         if (finding) {
             outline(x, y, size, finding.error ? ERROR : WARNING, 0.14, 0);
         }
-        if (cursor.row === row && cursor.column === column && document.activeElement === grid) {
+        if (cursorShown && cursor.row === row && cursor.column === column && document.activeElement === grid) {
             outline(x, y, size, CURSOR, 0.08, 0.02);
         }
     }
@@ -239,6 +244,8 @@ export function startEditor({ rows, columns, play, currentMaze }) {
             return;
         }
         event.preventDefault();
+        cursorShown = false;
+        redraw([cursor]);
         grid.focus({ preventScroll: true });
         grid.setPointerCapture(event.pointerId);
         finger = { id: event.pointerId, last: null };
@@ -273,6 +280,7 @@ export function startEditor({ rows, columns, play, currentMaze }) {
 
     function moveCursor(row, column) {
         const before = cursor;
+        cursorShown = true;
         cursor = { row: Math.min(rows - 1, Math.max(0, row)), column: Math.min(columns - 1, Math.max(0, column)) };
         grid.focus({ preventScroll: true });
         redraw([before, cursor]);

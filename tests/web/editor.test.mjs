@@ -172,6 +172,13 @@ test("keys paint; a walled start is one error and no Play, as the tool says; und
         assert.equal(await disabled(page, "#editor-play"), maze === start, how);
     }
 
+    // a finding's line takes the cursor to its cell, where the keys mend it
+    await page.click("#editor-report button.error");
+    await page.keyboard.press("4");
+    await page.keyboard.press("Enter");
+    assert.equal(await kept(page), painted([[23, 15]], "S"));
+    assert.equal(await disabled(page, "#editor-play"), false);
+
     // the editor's keys never reached the game; Escape closes the editor, not the game
     await page.keyboard.press("Escape");
     await page.waitForSelector("#editor", { hidden: true });
@@ -184,8 +191,7 @@ test("keys paint; a walled start is one error and no Play, as the tool says; und
     await page.waitForSelector("#edit:not([disabled])");
     await page.click("#edit");
     await page.waitForSelector("#editor:not([hidden])");
-    assert.equal(await kept(page), start);
-    assert.equal((await report(page))[0], "24:16: error: the player's start is not free");
+    assert.equal(await kept(page), painted([[23, 15]], "S"));
     assert.deepEqual(errors, []);
     await page.close();
 });
