@@ -5,6 +5,7 @@ import { game, callGame } from "./game.js";
 import { encodeMaze, decodeMaze } from "./maze-link.js";
 import { startControls } from "./controls.js";
 import { startEditor } from "./editor.js";
+import { keepOffline } from "./offline.js";
 
 const canvas = document.getElementById("canvas");
 // the game's sizes, as the build wrote them into the page (SDL sets the canvas's size later)
@@ -15,7 +16,7 @@ const MAZE_COLUMNS = Number(canvas.dataset.mazeColumns);
 const MAX_MAZE_BYTES = 64 * 1024;
 const OFFERED_MAZE = "/tmp/offered-maze";
 // the page's own scripts: an error in them is not the game's
-const PAGE_SCRIPTS = /\/(page|game|controls|editor|maze-link|maze-draft)\.js$/;
+const PAGE_SCRIPTS = /\/(page|game|controls|editor|maze-link|maze-draft|offline)\.js$/;
 
 const stage = document.getElementById("stage");
 const logBox = document.getElementById("log");
@@ -281,42 +282,6 @@ window.addEventListener("error", (event) => {
         gameFailedWith(event.error || event.message);
     }
 });
-
-// The site kept for offline play, once the game has loaded (so that the worker's copy does
-// not compete with the first download). A new build's worker waits until the player takes
-// it (the page reloads then), so a page never mixes two builds.
-let offlineAsked = false;
-function keepOffline() {
-    if (offlineAsked || !("serviceWorker" in navigator)) {
-        return;
-    }
-    offlineAsked = true;
-    const update = document.getElementById("update");
-    navigator.serviceWorker.register("service-worker.js").then((registration) => {
-        const offer = (worker) => {
-            update.hidden = false;
-            update.onclick = () => worker.postMessage("take over");
-        };
-        if (registration.waiting && navigator.serviceWorker.controller) {
-            offer(registration.waiting);
-        }
-        registration.addEventListener("updatefound", () => {
-            const worker = registration.installing;
-            worker.addEventListener("statechange", () => {
-                if (worker.state === "installed" && navigator.serviceWorker.controller) {
-                    offer(worker);
-                }
-            });
-        });
-    }, (error) => console.warn("No offline play: " + error));
-    let reloading = false;
-    navigator.serviceWorker.addEventListener("controllerchange", () => {
-        if (!update.hidden && !reloading) {
-            reloading = true;
-            location.reload();
-        }
-    });
-}
 
 startControls(fitCanvas);
 const editor = startEditor({
