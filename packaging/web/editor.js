@@ -117,7 +117,8 @@ export function startEditor({ rows, columns, play, currentMaze }) {
 
     const key = (row, column) => row * columns + column;
 
-    // The grid at the size the page gives it, in screen pixels so that it stays sharp.
+    // The grid at the size the page gives it, in screen pixels so that it stays sharp; a new
+    // size clears it, to be drawn again.
     function fitGrid() {
         const box = grid.parentElement.getBoundingClientRect();
         const cell = Math.max(4, Math.floor(Math.min(box.width / columns, box.height / rows)));
@@ -126,7 +127,6 @@ export function startEditor({ rows, columns, play, currentMaze }) {
         grid.style.height = cell * rows + "px";
         grid.width = Math.round(cell * columns * ratio);
         grid.height = Math.round(cell * rows * ratio);
-        drawAll();
     }
 
     function drawAll() {
@@ -394,6 +394,7 @@ export function startEditor({ rows, columns, play, currentMaze }) {
     window.addEventListener("resize", () => {
         if (!editor.hidden) {
             fitGrid();
+            drawAll();
         }
     });
 

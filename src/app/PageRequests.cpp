@@ -39,8 +39,7 @@ extern "C" const char* travolk_blank_maze() {
 extern "C" const char* travolk_fixed_places() {
     std::string lines;
     for (const MazeCheck::Place& place : MazeCheck::FixedPlaces()) {
-        lines += std::to_string(place.cell.row + 1) + ":" + std::to_string(place.cell.column + 1) + ": " +
-                 place.name + "\n";
+        lines += MazeCheck::Position(place.cell) + ": " + place.name + "\n";
     }
     return Answer(lines);
 }

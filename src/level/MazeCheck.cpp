@@ -60,8 +60,11 @@ bool MazeCheck::Playable(const std::vector<Finding>& findings) {
 }
 
 std::string MazeCheck::Line(const Finding& finding) {
-    return std::to_string(finding.cell.row + 1) + ":" + std::to_string(finding.cell.column + 1) + ": " +
-           (finding.error ? "error: " : "warning: ") + finding.text;
+    return Position(finding.cell) + ": " + (finding.error ? "error: " : "warning: ") + finding.text;
+}
+
+std::string MazeCheck::Position(const Cell& cell) {
+    return std::to_string(cell.row + 1) + ":" + std::to_string(cell.column + 1);
 }
 
 std::vector<MazeCheck::Place> MazeCheck::FixedPlaces() {

@@ -32,6 +32,8 @@ public:
     static bool Playable(const std::vector<Finding>& findings);
     // LINE:COLUMN: error|warning: text, counted from 1 as an editor counts
     static std::string Line(const Finding& finding);
+    // LINE:COLUMN, as Line writes a cell
+    static std::string Position(const Cell& cell);
 
     // the player's start, the release point and the pen's places, in that order
     static std::vector<Place> FixedPlaces();
