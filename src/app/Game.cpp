@@ -38,7 +38,7 @@ void Game::Initialize(const WindowSettings& settings) {
     if (!_window->Init()) {
         _run = false;
     }
-    _render = new Render();
+    _render = new Render(Platform::SwapShowsFrame());
     if (!_render->Init(_window->GetWidth(), _window->GetHeight())) {
         _run = false;
     }

@@ -31,9 +31,9 @@ void FrameScaler::SetSceneViewport() {
     } else {
         glViewport(_layout.x, RowFromBottom(_layout.y, _layout.height), _layout.width, _layout.height);
     }
+    // the scene comes projected already (Render's batch)
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    glOrtho(0, PlayArea::WIDTH, PlayArea::HEIGHT, 0, -1, 1);
     glMatrixMode(GL_MODELVIEW);
 }
 

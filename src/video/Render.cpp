@@ -3,14 +3,14 @@
 #include "actors/Entity.h"
 #include "core/Log.h"
 #include "platform/OpenGL.h"
-#include "platform/Platform.h"
 #include "video/FrameScaler.h"
-#include "video/PlayArea.h"
 #include "video/Texture.h"
 
 #include <SDL.h>
 
 #include <string>
+
+Render::Render(bool swapShowsFrame) : _swapShowsFrame(swapShowsFrame) {}
 
 Render::~Render() {
     FrameScaler::Release();
@@ -28,12 +28,21 @@ void Render::SetViewport(int width, int height) {
     SetRenderState();
 }
 
+// The batch's corners come placed and projected, and its texture coordinates final: the
+// modelview and texture matrices stay as they start.
 void Render::SetRenderState() {
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glDisable(GL_DEPTH_TEST);
     glClearColor(0, 0, 0, 0);
+    glMatrixMode(GL_TEXTURE);
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glEnableClientState(GL_COLOR_ARRAY);
 }
 
 // Where the frame is shown only after the step (the browser), the clear that would follow
@@ -52,50 +61,33 @@ void Render::Draw(const Entity* entity, const Transform* view) {
     if (!texture || !transform || !_shown) {
         return;
     }
-    const Colour& colour = entity->GetColour();
-    const float brightness = entity->GetBrightness();
-    const float offsetX = view ? -view->pos.x : 0.0f;
-    const float offsetY = view ? -view->pos.y : 0.0f;
+    const Vector offset{view ? -view->pos.x : 0.0f, view ? -view->pos.y : 0.0f, 0};
+    _batch.Add(*texture, *transform, offset, entity->GetColour(), entity->GetBrightness());
+}
 
-    glBindTexture(GL_TEXTURE_2D, texture->id);
-
-    // the unit square becomes the image, centred on the origin, turned, stretched, then placed
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glTranslatef(offsetX, offsetY, 0);
-    glTranslatef(transform->pos.x, transform->pos.y, 0);
-    glScalef(transform->scale.x, transform->scale.y, 1);
-    glRotatef(transform->rotation, 0, 0, 1);
-    glTranslatef(-0.5f * texture->width, -0.5f * texture->height, 0);
-    glScalef(texture->width, texture->height, 1);
-
-    // only the image part of the power-of-two texture is mapped
-    glMatrixMode(GL_TEXTURE);
-    glLoadIdentity();
-    glScalef(texture->maxU, texture->maxV, 1);
-
-    glColor4f(colour.r * brightness, colour.g * brightness, colour.b * brightness, colour.a);
-    glBegin(GL_QUADS);
-    glTexCoord2f(0, 0);
-    glVertex2f(0, 0);
-    glTexCoord2f(1, 0);
-    glVertex2f(1, 0);
-    glTexCoord2f(1, 1);
-    glVertex2f(1, 1);
-    glTexCoord2f(0, 1);
-    glVertex2f(0, 1);
-    glEnd();
-
-    glMatrixMode(GL_MODELVIEW);
+// Each run's arrays start at its own first vertex, so a draw reads only its own quads.
+void Render::Flush() {
+    const std::vector<QuadBatch::Vertex>& vertices = _batch.GetVertices();
+    const GLsizei stride = sizeof(QuadBatch::Vertex);
+    for (const QuadBatch::Run& run : _batch.GetRuns()) {
+        const QuadBatch::Vertex& first = vertices[run.first];
+        glBindTexture(GL_TEXTURE_2D, run.texture);
+        glVertexPointer(2, GL_FLOAT, stride, &first.x);
+        glTexCoordPointer(2, GL_FLOAT, stride, &first.u);
+        glColorPointer(4, GL_FLOAT, stride, &first.r);
+        glDrawArrays(GL_QUADS, 0, static_cast<GLsizei>(run.count));
+    }
+    _batch.Clear();
 }
 
 void Render::Refresh() {
     if (!_shown) {
         return;
     }
+    Flush();
     FrameScaler::Present();
     SDL_GL_SwapBuffers();
-    if (Platform::SwapShowsFrame()) {
+    if (_swapShowsFrame) {
         glClear(GL_COLOR_BUFFER_BIT);
     } else {
         _clearPending = true;

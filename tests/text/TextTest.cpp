@@ -167,6 +167,7 @@ TEST_F(TextTest, DrawnLettersShowTheStringWhereItWasPlaced) {
         letter->Update();
         render.Draw(letter, nullptr);
     }
+    render.Flush();
     // green ink in the glyph boxes around both letters, nothing far away
     int inkNearFirst = 0, inkNearSecond = 0, inkElsewhere = 0;
     const float second = text.GetLetters()[1]->GetPos().x;

@@ -71,6 +71,7 @@ protected:
         render.Refresh(); // the drawable takes a new size at a swap, as in the frame loop
         Sprite sprite(texture, Vector{50, 40, 0});
         render.Draw(&sprite, nullptr);
+        render.Flush();
         const int height = SDL_GetVideoSurface()->h;
         EXPECT_EQ(ReadPixel(50, 40, height), 0xFF0000u);
         EXPECT_EQ(ReadPixel(120, 40, height), 0x000000u);
