@@ -116,7 +116,7 @@ int main(int argc, char** argv) {
     PushKey(SDL_KEYDOWN, SDLK_a);
     clock.TickOnEveryRead(1);
     for (int frame = 0; frame < 60; ++frame) {
-        Game::RunFrame();
+        Game::RunDesktopStep();
     }
     clock.TickOnEveryRead(0);
 

@@ -27,9 +27,15 @@ public:
     // pass began, the restart. False when the flag was clear and nothing ran. A platform's
     // loop repeats it.
     static bool Step(bool draw, uint32_t waitMs);
-    // the desktop's pass: drawn, and spun out to a whole step
-    static bool RunFrame() { return Step(true, STEP_MS); }
+    // One step as a desktop's loop runs it, drawn and spun out to its whole length: for the
+    // tests, the soak run and the benchmarks, which drive the game step by step. The
+    // platforms' own loops call Step.
+    static bool RunDesktopStep() { return Step(true, STEP_MS); }
 
+    // 1000 / the length of the last step in ms, counted as at least a whole step. On a
+    // desktop, where each step is drawn and spun out, the frames drawn a second; in the
+    // browser, whose clock paces the steps and draws only the last due at an animation
+    // frame, the steps a second the last step's own work would allow, not the frames shown.
     static float GetFPS() { return _fps; }
     // the window's state to remember, before Close
     static WindowSettings GetWindowSettings();

@@ -71,14 +71,14 @@ protected:
 
 TEST_F(Driver, KeysArriveAfterTheUpdateOfTheirFrame) {
     PushKey(SDL_KEYDOWN, SDLK_a);
-    Game::RunFrame();
+    Game::RunDesktopStep();
     // the key was read after the update, so the snapshot taken at its end lacks it
     EXPECT_FALSE(Current()->Snapshot()->IsPressed('a'));
-    Game::RunFrame();
+    Game::RunDesktopStep();
     EXPECT_TRUE(Current()->Snapshot()->IsPressed('a'));
     PushKey(SDL_KEYUP, SDLK_a);
-    Game::RunFrame();
-    Game::RunFrame();
+    Game::RunDesktopStep();
+    Game::RunDesktopStep();
     EXPECT_FALSE(Current()->Snapshot()->IsPressed('a'));
     EXPECT_EQ(journal, (Lines{"events", "update", "draw", "events", "update", "draw", "events", "update",
                               "draw", "events", "update", "draw"}));
@@ -111,11 +111,11 @@ TEST_F(Driver, RestartHappensAtTheEndOfTheFrameOnce) {
         EXPECT_EQ(Current()->serial, first) << "the state is replaced only at the end of the frame";
     };
     log.Clear();
-    Game::RunFrame();
+    Game::RunDesktopStep();
     EXPECT_NE(Current()->serial, first);
     EXPECT_EQ(Count(journal, "initialize"), 1);
     EXPECT_EQ(Count(log.Lines(), "Deleting Objects"), 1);
-    Game::RunFrame();
+    Game::RunDesktopStep();
     EXPECT_EQ(Count(journal, "initialize"), 1) << "the request was cleared with the replacement";
 }
 
@@ -129,7 +129,7 @@ TEST_F(Driver, RestartInTheFrameOfAQuitStillBuildsTheNewState) {
 
 TEST_F(Driver, FramesPerSecondIsZeroBeforeTheFirstFrameAndAtMost62_5After) {
     EXPECT_EQ(Game::GetFPS(), 0.0f);
-    Game::RunFrame();
+    Game::RunDesktopStep();
     EXPECT_GT(Game::GetFPS(), 0.0f);
     EXPECT_LE(Game::GetFPS(), 62.5f);
 }
@@ -148,7 +148,7 @@ TEST(DriverPacing, AFrameLastsAtLeast16Milliseconds) {
     Game::Initialize();
     const Uint32 start = SDL_GetTicks();
     for (int frame = 0; frame < 10; ++frame) {
-        Game::RunFrame();
+        Game::RunDesktopStep();
     }
     const Uint32 elapsed = SDL_GetTicks() - start;
     EXPECT_GE(elapsed, 160u);

@@ -55,7 +55,7 @@ TEST(MazeOffer, InstallsWholeOrLeavesTheOldMazePlayable) {
         log.Clear();
         const std::string report = MazeOffer::Take("offered");
         EXPECT_EQ(report.substr(0, report.find('\n')), c.verdict) << c.name;
-        Game::RunFrame();
+        Game::RunDesktopStep();
         const auto lines = log.Lines();
         const bool restarted = std::count(lines.begin(), lines.end(), "Deleting Objects") == 1;
         const bool installed = c.verdict == "playable";

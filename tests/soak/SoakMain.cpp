@@ -99,7 +99,7 @@ int main(int argc, char** argv) {
         if (random() % 700 == 0 && First(TYPE_BIGBIT)) {
             player->SetPos(First(TYPE_BIGBIT)->GetPos());
         }
-        Game::RunFrame();
+        Game::RunDesktopStep();
         powerUps += restarts == before && !wasBig && Level()->GetPlayer()->IsBig();
         if (restarts != before) {
             if (Level()->GetGameObjects().size() != levelObjects) {

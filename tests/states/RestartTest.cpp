@@ -44,13 +44,13 @@ protected:
 };
 
 TEST_F(Restart, EnemyStartingTheTestKillsAStandingPlayer) {
-    Game::RunFrame();
+    Game::RunDesktopStep();
     Enemy* enemy = FirstEnemy();
     ASSERT_FALSE(Current()->GetPlayer()->HasMoved());
     enemy->Release(); // keep it released where it is
     enemy->SetPos(Current()->GetPlayer()->GetPos());
     log.Clear();
-    Game::RunFrame();
+    Game::RunDesktopStep();
     EXPECT_EQ(Deletions(log), 1);
     EXPECT_NE(Current()->GetPlayer(), nullptr);
     EXPECT_EQ(Current()->GetPlayer()->GetPos().x, 246);
@@ -59,31 +59,31 @@ TEST_F(Restart, EnemyStartingTheTestKillsAStandingPlayer) {
 
 TEST_F(Restart, MovingPlayerTouchingAnEnemyRestartsOnceAndUnpaused) {
     PushKey(SDL_KEYDOWN, SDLK_d);
-    Game::RunFrame();
-    Game::RunFrame();
+    Game::RunDesktopStep();
+    Game::RunDesktopStep();
     ASSERT_TRUE(Current()->GetPlayer()->HasMoved());
     Current()->Pause(true);
     Enemy* enemy = FirstEnemy();
     enemy->Release();
     enemy->SetPos(Current()->GetPlayer()->GetPos());
     log.Clear();
-    Game::RunFrame(); // paused: nothing moves, but the pass still finds the pair
+    Game::RunDesktopStep(); // paused: nothing moves, but the pass still finds the pair
     EXPECT_EQ(Deletions(log), 1);
     EXPECT_FALSE(Current()->IsPaused());
     EXPECT_EQ(Current()->GetPlayer()->GetPos().x, 246);
 }
 
 TEST_F(Restart, BigPlayerEatsTheEnemyInstead) {
-    Game::RunFrame();
+    Game::RunDesktopStep();
     Current()->GetPlayer()->Embiggen();
     Enemy* enemy = FirstEnemy();
     enemy->Release();
     enemy->SetPos(Current()->GetPlayer()->GetPos());
     log.Clear();
-    Game::RunFrame();
+    Game::RunDesktopStep();
     EXPECT_EQ(Deletions(log), 0);
     EXPECT_TRUE(FirstEnemy()->IsDead());
-    Game::RunFrame();
+    Game::RunDesktopStep();
     EXPECT_EQ(FirstEnemy()->GetPos().x, 226);
     EXPECT_EQ(FirstEnemy()->GetPos().y, 186);
 }
