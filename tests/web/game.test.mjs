@@ -102,9 +102,13 @@ test("the canvas takes the largest whole scale that fits, shrinking only below 1
         assert.ok(Math.abs(box.x + box.width / 2 - width / 2) <= 1, `${width}x${height}: not centred`);
         if (scale === 1 || scale === 2) {
             await sleep(500); // the steps behind after the resize are caught up first
-            const { steps, frames } = await stepsAndFrames(page, 3000);
-            console.log(`at ${scale}x: ${steps.toFixed(1)} steps and ${frames.toFixed(1)} frames drawn a second`);
+            const { steps, frames, webglCalls, draws, scriptMs } = await stepsAndFrames(page, 3000);
+            console.log(`at ${scale}x: ${steps.toFixed(1)} steps and ${frames.toFixed(1)} frames drawn a second; ` +
+                `a frame: ${webglCalls.toFixed(0)} WebGL calls, ${draws.toFixed(0)} draws, ` +
+                `${scriptMs.toFixed(2)} ms of script`);
             assert.ok(Math.abs(steps - 62.5) / 62.5 <= 0.04, `${steps} steps a second at ${scale}x`);
+            // the quads of a texture go in one draw: the picture, the pellets, the player, the enemies
+            assert.ok(draws <= 20 && webglCalls <= 500, `${draws} draws, ${webglCalls} WebGL calls a frame`);
         }
     }
     assert.ok(await page.$eval("#bar", (bar) => bar.getBoundingClientRect().height) <= 48);

@@ -129,21 +129,48 @@ export function desktopReference(folder, maze) {
 }
 
 // Over ms: the game's logic steps and the frames it drew (one clear of the canvas each, at
-// the start of the frame), both a second.
+// the start of the frame), both a second; per frame drawn, the WebGL calls and the draw
+// calls among them; and the median script time of an animation frame's callbacks in ms.
 export async function stepsAndFrames(page, ms = 2000) {
     return page.evaluate((span) => new Promise((resolve) => {
         const gl = Module.ctx;
-        const clear = gl.clear;
-        let frames = 0;
-        gl.clear = function (...args) {
-            frames += 1;
-            return clear.apply(this, args);
-        };
+        const counts = {};
+        const originals = [];
+        for (const name of Object.getOwnPropertyNames(Object.getPrototypeOf(gl))) {
+            const original = gl[name];
+            if (typeof original !== "function" || name === "constructor") {
+                continue;
+            }
+            originals.push(name);
+            counts[name] = 0;
+            gl[name] = function (...args) {
+                counts[name] += 1;
+                return original.apply(this, args);
+            };
+        }
+        const animationFrame = window.requestAnimationFrame;
+        const scriptMs = new Map(); // by the frame's time
+        window.requestAnimationFrame = (callback) => animationFrame.call(window, (time) => {
+            const start = performance.now();
+            callback(time);
+            scriptMs.set(time, (scriptMs.get(time) ?? 0) + performance.now() - start);
+        });
         const stepsBefore = Module._travolk_steps_taken();
         setTimeout(() => {
-            gl.clear = clear;
+            for (const name of originals) {
+                delete gl[name];
+            }
+            window.requestAnimationFrame = animationFrame;
             const steps = Module._travolk_steps_taken() - stepsBefore;
-            resolve({ steps: steps * 1000 / span, frames: frames * 1000 / span });
+            const frames = counts.clear;
+            const calls = Object.values(counts).reduce((sum, count) => sum + count, 0);
+            resolve({
+                steps: steps * 1000 / span,
+                frames: frames * 1000 / span,
+                webglCalls: calls / frames,
+                draws: (counts.drawArrays + counts.drawElements) / frames,
+                scriptMs: [...scriptMs.values()].sort((a, b) => a - b)[Math.floor(scriptMs.size / 2)],
+            });
         }, span);
     }), ms);
 }
