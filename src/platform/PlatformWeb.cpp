@@ -30,6 +30,17 @@ EM_JS(void, TellPageReady, (), {
     }
 });
 
+// emscripten's SDL would end the game when the page unloads, with an unload handler. A game
+// with nothing to save on its way out needs none, and one keeps the page out of the
+// browser's back/forward cache (and is deprecated): the window takes no unload handler.
+EM_JS(void, RefuseUnloadHandlers, (), {
+    window.addEventListener = function(type, listener, options) {
+        if (type != "unload") {
+            EventTarget.prototype.addEventListener.call(this, type, listener, options);
+        }
+    };
+});
+
 EM_JS(void, TellPageEnded, (), {
     if (Module.travolkEnded) {
         Module.travolkEnded();
@@ -194,7 +205,10 @@ int Platform::Sdl12Symbol(int symbol) {
     return symbol;
 }
 
-void Platform::PrepareVideoDriver() {}
+// before SDL starts, which asks for an unload handler
+void Platform::PrepareVideoDriver() {
+    RefuseUnloadHandlers();
+}
 
 // The canvas keeps its size. The page switches the game area's fullscreen itself (F11,
 // Alt+Enter, its button), inside the key's own event as browsers require, and scales it.

@@ -52,3 +52,24 @@ test("without WebGL the page says so in one sentence", async (t) => {
     assert.equal(await statusText(page), "Travolk needs WebGL, which this browser does not have or has switched off.");
     assert.deepEqual(errors, []);
 });
+
+test("back after another page returns to the game running, from the back/forward cache", async (t) => {
+    const session = await startBrowser();
+    t.after(() => session.close());
+    const page = await session.browser.newPage();
+    await page.evaluateOnNewDocument(() => {
+        window.addEventListener("pageshow", (event) => {
+            window.restoredFromCache = event.persisted;
+        });
+    });
+    await page.goto(session.base);
+    await waitForLine(page, "Game initialization successful");
+    // a worker that takes the page in hand while it is away evicts it from the cache: the
+    // page left once its worker keeps the site, as after the first seconds of a visit
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 20000 });
+    await page.goto(session.base + "licences/README.txt");
+    await page.goBack();
+    assert.equal(await page.evaluate(() => window.restoredFromCache), true, "the page was loaded again");
+    const steps = await page.evaluate(() => Module._travolk_steps_taken());
+    await page.waitForFunction((before) => Module._travolk_steps_taken() > before + 10, { timeout: 5000 }, steps);
+});
