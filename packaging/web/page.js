@@ -149,13 +149,21 @@ function showStatus(text) {
     statusLine.hidden = text === "";
 }
 
-// What the browser lacks to run the game, or null.
+// The game's WebGL context, made once on its canvas: where it can be made, the browser has
+// WebGL, and the game draws with it (emscripten takes it as made). As the game's video mode
+// asks for it: opaque, a depth buffer, no stencil, no multisampling.
+function makeGameContext() {
+    const attributes = { alpha: false, antialias: false, depth: true, stencil: false };
+    return canvas.getContext("webgl", attributes) || canvas.getContext("experimental-webgl", attributes);
+}
+
+// What the browser lacks to run the game, or null; its WebGL context made on the way.
 function missingFeature() {
     if (typeof WebAssembly !== "object") {
         return "WebAssembly";
     }
-    const probe = document.createElement("canvas");
-    return probe.getContext("webgl") || probe.getContext("experimental-webgl") ? null : "WebGL";
+    Module.preinitializedWebGLContext = makeGameContext();
+    return Module.preinitializedWebGLContext ? null : "WebGL";
 }
 
 // emscripten's progress: "Downloading data... (loaded/total)" while the data comes
