@@ -100,9 +100,19 @@ function gamepadKeys() {
     return keys;
 }
 
-// Polled once an animation frame; a pad that connects mid-game is simply there.
+function anyGamepad() {
+    return [...(navigator.getGamepads ? navigator.getGamepads() : [])].some((pad) => pad && pad.connected);
+}
+
+// Polled once an animation frame while a pad is connected, from the moment the browser
+// tells of it; a page without one polls nothing.
 let gamepadHeld = new Set();
+let polling = false;
 function pollGamepads() {
+    polling = anyGamepad() || gamepadHeld.size > 0;
+    if (!polling) {
+        return;
+    }
     const held = gamepadKeys();
     for (const key of gamepadHeld) {
         if (!held.has(key)) {
@@ -118,6 +128,12 @@ function pollGamepads() {
     requestAnimationFrame(pollGamepads);
 }
 
+function startPolling() {
+    if (!polling) {
+        pollGamepads();
+    }
+}
+
 // onLayout: what the page does when the pad comes or goes
 export function startControls(onLayout) {
     followSwipes(document.getElementById("stage"));
@@ -127,5 +143,6 @@ export function startControls(onLayout) {
     }
     touchScreen.addEventListener("change", () => showPad(onLayout));
     showPad(onLayout);
-    requestAnimationFrame(pollGamepads);
+    window.addEventListener("gamepadconnected", startPolling);
+    startPolling();
 }

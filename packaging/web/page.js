@@ -47,9 +47,20 @@ function fitCanvas() {
     canvas.style.height = FRAME_HEIGHT * cssScale + "px";
 }
 
+// The log shown follows its last line, scrolled once a frame: reading its height for every
+// line would lay the page out again for every line the game writes.
+let logScrollPending = false;
+function scrollLog() {
+    logScrollPending = false;
+    logBox.scrollTop = logBox.scrollHeight;
+}
+
 function logLine(text) {
     logBox.appendChild(document.createTextNode(text + "\n"));
-    logBox.scrollTop = logBox.scrollHeight;
+    if (!logBox.hidden && !logScrollPending) {
+        logScrollPending = true;
+        requestAnimationFrame(scrollLog);
+    }
     console.log(text);
 }
 
@@ -236,6 +247,7 @@ document.getElementById("fullscreen").addEventListener("click", toggleFullscreen
 document.getElementById("show-log").addEventListener("click", (event) => {
     logBox.hidden = !logBox.hidden;
     event.target.setAttribute("aria-pressed", String(!logBox.hidden));
+    scrollLog();
 });
 playAgain.addEventListener("click", startGame);
 canvas.addEventListener("click", () => canvas.focus());

@@ -109,7 +109,10 @@ test("a gamepad connected mid-game: d-pad, stick and Start", async () => {
     const { page, errors } = await openGame(session, { init: stubGamepad });
     const setPad = (change) => page.evaluate(change);
     await sleep(300);
-    await setPad(() => { window.testPad.connected = true; });
+    await setPad(() => {
+        window.testPad.connected = true;
+        window.dispatchEvent(new Event("gamepadconnected"));
+    });
     const start = await playerAt(page);
     await setPad(() => { window.testPad.buttons[14].pressed = true; });
     await sleep(400);
