@@ -98,7 +98,7 @@ TEST(ShippedPictures, MatchTheirSources) {
         const std::string icon = (out / ("travolk-" + std::string(size) + ".png")).string();
         ASSERT_EQ(std::system((tool + "--icon " + TRAVOLK_SOURCE_DIR + " " + size + " " + icon).c_str()), 0);
     }
-    const std::string web = "/packaging/web/icons/";
+    const std::string web = "/web/icons/";
     for (std::string name :
          {"bit.png", "zop.png", "unicorn.png", "map4.png", "travolk-192.png", "travolk-512.png"}) {
         SDL_Surface* made = IMG_Load((out / name).c_str());

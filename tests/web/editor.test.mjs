@@ -8,7 +8,7 @@ import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from "no
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { startBrowser, openGame, logLines, sleep, savedFrame, framesDiffer, desktopReference, PHONE } from "./lib.mjs";
-import { encodeMaze } from "../../packaging/web/maze-link.js";
+import { encodeMaze } from "../../web/maze-link.js";
 
 const SOURCE = join(import.meta.dirname, "..", "..");
 const TOOL = join(process.env.TRAVOLK_DESKTOP, "tools", "travolk-maze");

@@ -2,7 +2,7 @@
 // without limit, mirror paints both halves, and a new stroke forgets what was undone.
 import { test } from "node:test";
 import assert from "node:assert/strict";
-import { MazeDraft } from "../../../packaging/web/maze-draft.js";
+import { MazeDraft } from "../../../web/maze-draft.js";
 
 const ROWS = 31;
 const COLUMNS = 28;

@@ -4,7 +4,7 @@ import { test } from "node:test";
 import assert from "node:assert/strict";
 import { readFileSync } from "node:fs";
 import { join } from "node:path";
-import { encodeMaze, decodeMaze, LINK_PREFIX } from "../../../packaging/web/maze-link.js";
+import { encodeMaze, decodeMaze, LINK_PREFIX } from "../../../web/maze-link.js";
 
 const SOURCE = join(import.meta.dirname, "..", "..", "..");
 const [ROWS, COLUMNS] = [31, 28];

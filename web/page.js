@@ -15,8 +15,9 @@ const MAZE_ROWS = Number(canvas.dataset.mazeRows);
 const MAZE_COLUMNS = Number(canvas.dataset.mazeColumns);
 const MAX_MAZE_BYTES = 64 * 1024;
 const OFFERED_MAZE = "/tmp/offered-maze";
-// the page's own scripts: an error in them is not the game's
-const PAGE_SCRIPTS = /\/(page|game|controls|editor|maze-link|maze-draft|offline)\.js$/;
+// the page's own scripts, every script of the site but the game's: an error in them is not
+// the game's
+const PAGE_SCRIPTS = /\/(?!travolk\.js$)[^/]+\.js$/;
 
 const stage = document.getElementById("stage");
 const logBox = document.getElementById("log");
