@@ -2,7 +2,7 @@
 // checked by the game after every change, kept in the browser's storage, saved as a file
 // and played at once. While it is open the game is held still and the keys are the editor's.
 import { MazeDraft } from "./maze-draft.js";
-import { callGame, checkMaze, holdGame } from "./game.js";
+import { blankMaze, checkMaze, fixedPlaces, holdGame } from "./game.js";
 
 const STORAGE_KEY = "travolk-editor-maze";
 const SAVED_NAME = "travolk-maze.txt";
@@ -328,10 +328,7 @@ export function startEditor({ rows, columns, play, currentMaze }) {
     function open() {
         if (!draft) {
             draft = new MazeDraft(keptMaze() || currentMaze(), rows, columns);
-            placeAt = new Map(callGame("travolk_fixed_places").trim().split("\n").map((line) => {
-                const [, row, column, name] = /^(\d+):(\d+): (.*)$/.exec(line);
-                return [key(Number(row) - 1, Number(column) - 1), name];
-            }));
+            placeAt = new Map(fixedPlaces().map((place) => [key(place.row, place.column), place.name]));
         }
         holdGame(true);
         editor.hidden = false;
@@ -384,7 +381,7 @@ export function startEditor({ rows, columns, play, currentMaze }) {
     element("undo").addEventListener("click", () => step(true));
     element("redo").addEventListener("click", () => step(false));
     element("editor-new").addEventListener("click", () =>
-        replace(callGame("travolk_blank_maze"), "A new maze: the border, the pen and pellets."));
+        replace(blankMaze(), "A new maze: the border, the pen and pellets."));
     element("editor-from-game").addEventListener("click", () =>
         replace(currentMaze(), "The maze being played."));
     element("editor-save").addEventListener("click", save);

@@ -1,14 +1,126 @@
-// The game as the page sees it: whether it runs, and its requests. The page's code calls
-// the game between its steps, never inside one. Module is emscripten's, set up by page.js.
-export const game = {
-    ready: false,   // its code has loaded, so it answers requests
-    running: false, // a game is being played (or paused)
-    failed: false,  // an error stopped it; only a new page plays again
-    held: false,    // the page holds it still (its maze editor is open)
-};
+// The game as the page sees it, and the one door to its runtime: emscripten's Module, its
+// files and its calls are touched here alone. The rest of the page hears the game's life
+// as events and asks for plain data. The page calls the game between its steps, never
+// inside one.
+//
+// Events of `game`: "loading" (detail: the percent loaded, or null while unknown), "loaded",
+// "ready" (a game started: it answers requests), "ended" (Escape), "failed" (detail: the
+// error; only a new page plays again), "line" (detail: a line the game wrote).
+class Game extends EventTarget {
+    ready = false;   // its code has loaded, so it answers requests
+    running = false; // a game is being played (or paused)
+    failed = false;  // an error stopped it
+    held = false;    // the page holds it still (its maze editor is open)
+}
+export const game = new Game();
+
+// where a maze handed over is written for the game to read
+const OFFERED_MAZE = "/tmp/offered-maze";
+// the site's scripts but the game's own: an error in them is not the game's
+const PAGE_SCRIPTS = /\/(?!travolk\.js$)[^/]+\.js$/;
+
+function tell(type, detail) {
+    game.dispatchEvent(new CustomEvent(type, { detail }));
+}
+
+function fail(error) {
+    if (game.failed) {
+        return;
+    }
+    game.failed = true;
+    game.running = false;
+    console.error(error);
+    tell("failed", error);
+}
+
+// The game's standard output, byte by byte: a line is told whole, every byte kept.
+const outputBytes = [];
+const decoder = new TextDecoder();
+function writeOutput(byte) {
+    if (byte === null || byte === 10) {
+        tell("line", decoder.decode(new Uint8Array(outputBytes)));
+        outputBytes.length = 0;
+    } else {
+        outputBytes.push(byte);
+    }
+}
+
+// emscripten's progress: "Downloading data... (loaded/total)" while the data comes, empty
+// when all has come
+let loadedPercent = null;
+function loadingStatus(text) {
+    if (game.failed) {
+        return;
+    }
+    const parts = /\((\d+)\/(\d+)\)/.exec(text);
+    loadedPercent = parts && Number(parts[2]) > 0 ? Math.floor(100 * Number(parts[1]) / Number(parts[2])) : null;
+    tell(text === "" ? "loaded" : "loading", loadedPercent);
+}
+
+// The game's WebGL context, made once on its canvas: where it can be made, the browser has
+// WebGL, and the game draws with it (emscripten takes it as made). As the game's video mode
+// asks for it: opaque, a depth buffer, no stencil, no multisampling.
+function makeContext(canvas) {
+    const attributes = { alpha: false, antialias: false, depth: true, stencil: false };
+    return canvas.getContext("webgl", attributes) || canvas.getContext("experimental-webgl", attributes);
+}
+
+// Loads the game to play on canvas, where the browser can run it; else the feature it
+// lacks ("WebAssembly" or "WebGL"), and nothing loads.
+export function loadGame(canvas) {
+    if (typeof WebAssembly !== "object") {
+        return "WebAssembly";
+    }
+    const context = makeContext(canvas);
+    if (!context) {
+        return "WebGL";
+    }
+    window.Module = {
+        canvas,
+        preinitializedWebGLContext: context,
+        stdout: writeOutput,
+        printErr: (text) => console.warn(text),
+        setStatus: loadingStatus,
+        // more to load than emscripten has told of
+        monitorRunDependencies: (left) => {
+            if (left > 0 && !game.failed) {
+                tell("loading", loadedPercent);
+            }
+        },
+        onAbort: fail,
+        travolkReady: () => {
+            game.ready = true;
+            game.running = true;
+            tell("ready");
+        },
+        travolkEnded: () => {
+            game.running = false;
+            tell("ended");
+        },
+    };
+    // An error that leaves a step of the running game stops its loop.
+    window.addEventListener("error", (event) => {
+        if (game.running && !PAGE_SCRIPTS.test(event.filename || "")) {
+            fail(event.error || event.message);
+        }
+    });
+    const script = document.createElement("script");
+    script.src = "travolk.js";
+    document.body.appendChild(script);
+    return null;
+}
+
+// A new game, when none is running and none failed; true when one starts.
+export function startGame() {
+    if (game.failed || game.running) {
+        return false;
+    }
+    Module.callMain([]);
+    return true;
+}
 
 // A request with a string argument or none; it answers with a string.
-export function callGame(name, argument) {
+function callGame(name, argument) {
     const withArgument = argument !== undefined;
     return Module.ccall(name, "string", withArgument ? ["string"] : [], withArgument ? [argument] : []);
 }
@@ -35,10 +147,41 @@ export function holdGame(held) {
     }
 }
 
+// the maze being played, as text
+export function currentMaze() {
+    return callGame("travolk_current_maze");
+}
+
+// the maze a new one starts from, as text
+export function blankMaze() {
+    return callGame("travolk_blank_maze");
+}
+
+// A maze file's bytes read as the game reads a maze, as text.
+export function readMaze(bytes) {
+    FS.writeFile(OFFERED_MAZE, bytes);
+    return callGame("travolk_read_maze", OFFERED_MAZE);
+}
+
+// A maze file's bytes offered to the game, which plays it when it is playable; its report
+// (see parseReport), whose verdict "failed" says the game could not store it.
+export function offerMaze(bytes) {
+    FS.writeFile(OFFERED_MAZE, bytes);
+    return parseReport(callGame("travolk_offer_maze", OFFERED_MAZE));
+}
+
 // A maze's text checked by the game: its verdict ("playable" or "unplayable") and its
 // findings, each { line, column, error, text, said } (said: the whole line).
 export function checkMaze(text) {
     return parseReport(callGame("travolk_check_maze", text));
+}
+
+// the cells of the maze's fixed places, each { row, column, name } (rows and columns from 0)
+export function fixedPlaces() {
+    return callGame("travolk_fixed_places").trim().split("\n").map((line) => {
+        const [, row, column, name] = /^(\d+):(\d+): (.*)$/.exec(line);
+        return { row: Number(row) - 1, column: Number(column) - 1, name };
+    });
 }
 
 export function parseReport(report) {

@@ -1,7 +1,7 @@
 // The page around the browser game: sizing, the log, mazes from files and links, play
-// again and fullscreen; it starts the controls and the maze editor. The game answers
-// through the functions its platform file exports.
-import { game, callGame } from "./game.js";
+// again and fullscreen; it starts the controls and the maze editor. It reaches the game
+// through game.js alone.
+import { game, loadGame, startGame, currentMaze, readMaze, offerMaze } from "./game.js";
 import { encodeMaze, decodeMaze } from "./maze-link.js";
 import { startControls } from "./controls.js";
 import { startEditor } from "./editor.js";
@@ -14,10 +14,6 @@ const FRAME_HEIGHT = canvas.height;
 const MAZE_ROWS = Number(canvas.dataset.mazeRows);
 const MAZE_COLUMNS = Number(canvas.dataset.mazeColumns);
 const MAX_MAZE_BYTES = 64 * 1024;
-const OFFERED_MAZE = "/tmp/offered-maze";
-// the page's own scripts, every script of the site but the game's: an error in them is not
-// the game's
-const PAGE_SCRIPTS = /\/(?!travolk\.js$)[^/]+\.js$/;
 
 const stage = document.getElementById("stage");
 const logBox = document.getElementById("log");
@@ -65,30 +61,16 @@ function logLine(text) {
     console.log(text);
 }
 
-// The game's standard output, byte by byte: a line is shown whole, every byte kept.
-const outputBytes = [];
-const decoder = new TextDecoder();
-function writeOutput(byte) {
-    if (byte === null || byte === 10) {
-        logLine(decoder.decode(new Uint8Array(outputBytes)));
-        outputBytes.length = 0;
-    } else {
-        outputBytes.push(byte);
-    }
-}
-
 function updateShareLink() {
-    const maze = callGame("travolk_current_maze");
+    const maze = currentMaze();
     shareLink.href = location.pathname + location.search + encodeMaze(maze, MAZE_ROWS, MAZE_COLUMNS);
 }
 
 // Hands a maze file's bytes to the game; says what came of it. True when it plays.
-function offerMaze(bytes, name) {
-    FS.writeFile(OFFERED_MAZE, bytes);
-    const lines = callGame("travolk_offer_maze", OFFERED_MAZE).trim().split("\n");
-    const verdict = lines.shift();
+function playMaze(bytes, name) {
+    const { verdict, findings: found } = offerMaze(bytes);
     const playable = verdict === "playable";
-    const findings = lines.map((line) => name + ":" + line);
+    const findings = found.map((finding) => name + ":" + finding.said);
     const summary = playable ? name + ": playing it"
         : verdict === "failed" ? name + ": the game could not store it; the game goes on unchanged"
         : name + ": not playable, the game goes on unchanged";
@@ -99,7 +81,7 @@ function offerMaze(bytes, name) {
     if (playable) {
         updateShareLink();
         history.replaceState(null, "", shareLink.href);
-        startGame();
+        newGame();
     }
     return playable;
 }
@@ -124,10 +106,9 @@ function offerFile(file) {
 // A file's maze: played, or while the editor is open, read into it as the game reads it.
 function takeFile(bytes, name) {
     if (editor.isOpen()) {
-        FS.writeFile(OFFERED_MAZE, bytes);
-        editor.load(callGame("travolk_read_maze", OFFERED_MAZE), name);
+        editor.load(readMaze(bytes), name);
     } else {
-        offerMaze(bytes, name);
+        playMaze(bytes, name);
     }
 }
 
@@ -140,17 +121,16 @@ function offerLinkedMaze() {
     const maze = decodeMaze(location.hash, MAZE_ROWS, MAZE_COLUMNS);
     if (maze === null) {
         say("The link's maze is damaged; playing the game's own maze", true);
-    } else if (!offerMaze(new TextEncoder().encode(maze), "linked maze")) {
+    } else if (!playMaze(new TextEncoder().encode(maze), "linked maze")) {
         say(report.textContent.replace("the game goes on unchanged", "playing the game's own maze"), true);
     }
 }
 
 // a new game, when none is running; after a failure, the page afresh
-function startGame() {
+function newGame() {
     if (game.failed) {
         location.reload();
-    } else if (!game.running) {
-        Module.callMain([]);
+    } else if (startGame()) {
         canvas.focus();
     }
 }
@@ -161,47 +141,8 @@ function showStatus(text) {
     statusLine.hidden = text === "";
 }
 
-// The game's WebGL context, made once on its canvas: where it can be made, the browser has
-// WebGL, and the game draws with it (emscripten takes it as made). As the game's video mode
-// asks for it: opaque, a depth buffer, no stencil, no multisampling.
-function makeGameContext() {
-    const attributes = { alpha: false, antialias: false, depth: true, stencil: false };
-    return canvas.getContext("webgl", attributes) || canvas.getContext("experimental-webgl", attributes);
-}
-
-// What the browser lacks to run the game, or null; its WebGL context made on the way.
-function missingFeature() {
-    if (typeof WebAssembly !== "object") {
-        return "WebAssembly";
-    }
-    Module.preinitializedWebGLContext = makeGameContext();
-    return Module.preinitializedWebGLContext ? null : "WebGL";
-}
-
-// emscripten's progress: "Downloading data... (loaded/total)" while the data comes
-function loadingStatus(text) {
-    if (game.failed) {
-        return;
-    }
-    const parts = /\((\d+)\/(\d+)\)/.exec(text);
-    if (text === "") {
-        showStatus("");
-    } else if (parts && Number(parts[2]) > 0) {
-        showStatus("Loading the game: " + Math.floor(100 * Number(parts[1]) / Number(parts[2])) + " %");
-    } else {
-        showStatus("Loading the game…");
-    }
-}
-
-function gameFailedWith(error) {
-    if (game.failed) {
-        return;
-    }
-    game.failed = true;
-    game.running = false;
-    console.error(error);
-    showStatus("The game stopped with an error. Play again starts it afresh.");
-    playAgain.hidden = false;
+function showLoading(percent) {
+    showStatus(percent === null ? "Loading the game…" : "Loading the game: " + percent + " %");
 }
 
 function toggleFullscreen() {
@@ -212,33 +153,25 @@ function toggleFullscreen() {
     }
 }
 
-window.Module = {
-    canvas: canvas,
-    stdout: writeOutput,
-    printErr: (text) => console.warn(text),
-    setStatus: loadingStatus,
-    monitorRunDependencies: (left) => {
-        if (left > 0 && statusLine.textContent === "") {
-            showStatus("Loading the game…");
-        }
-    },
-    onAbort: gameFailedWith,
-    travolkReady: () => {
-        showStatus("");
-        keepOffline();
-        game.ready = true;
-        game.running = true;
-        editButton.disabled = false;
-        playAgain.hidden = true;
-        offerLinkedMaze();
-        updateShareLink();
-    },
-    travolkEnded: () => {
-        game.running = false;
-        playAgain.hidden = false;
-        playAgain.focus();
-    },
-};
+game.addEventListener("line", (event) => logLine(event.detail));
+game.addEventListener("loading", (event) => showLoading(event.detail));
+game.addEventListener("loaded", () => showStatus(""));
+game.addEventListener("ready", () => {
+    showStatus("");
+    keepOffline();
+    editButton.disabled = false;
+    playAgain.hidden = true;
+    offerLinkedMaze();
+    updateShareLink();
+});
+game.addEventListener("ended", () => {
+    playAgain.hidden = false;
+    playAgain.focus();
+});
+game.addEventListener("failed", () => {
+    showStatus("The game stopped with an error. Play again starts it afresh.");
+    playAgain.hidden = false;
+});
 
 document.getElementById("maze-file").addEventListener("change", (event) => {
     offerFile(event.target.files[0]);
@@ -250,7 +183,7 @@ document.getElementById("show-log").addEventListener("click", (event) => {
     event.target.setAttribute("aria-pressed", String(!logBox.hidden));
     scrollLog();
 });
-playAgain.addEventListener("click", startGame);
+playAgain.addEventListener("click", newGame);
 canvas.addEventListener("click", () => canvas.focus());
 // a file dropped on the game or the editor
 const playArea = document.getElementById("play");
@@ -296,29 +229,15 @@ new MutationObserver(() => {
 document.addEventListener("fullscreenchange", fitCanvas);
 fitCanvas();
 
-// An error that leaves a step of the running game stops its loop; the page's own are not
-// the game's.
-window.addEventListener("error", (event) => {
-    if (game.running && !PAGE_SCRIPTS.test(event.filename || "")) {
-        gameFailedWith(event.error || event.message);
-    }
-});
-
 startControls(fitCanvas);
 const editor = startEditor({
     rows: MAZE_ROWS,
     columns: MAZE_COLUMNS,
-    play: (text) => offerMaze(new TextEncoder().encode(text), "your maze"),
-    currentMaze: () => callGame("travolk_current_maze"),
+    play: (text) => playMaze(new TextEncoder().encode(text), "your maze"),
+    currentMaze,
 });
 
 // the game, where the browser can run it
-const missing = missingFeature();
-if (missing) {
-    showStatus("Travolk needs " + missing + ", which this browser does not have or has switched off.");
-} else {
-    showStatus("Loading the game…");
-    const game = document.createElement("script");
-    game.src = "travolk.js";
-    document.body.appendChild(game);
-}
+const missing = loadGame(canvas);
+showStatus(missing ? "Travolk needs " + missing + ", which this browser does not have or has switched off."
+    : "Loading the game…");
