@@ -2,11 +2,12 @@
 // once, the on-screen pad holds a key while a finger is on it, and a gamepad's d-pad, left
 // stick and Start hold theirs while held. They press the same keys as the keyboard, under
 // the same rules.
+import { directionOf } from "./direction.js";
 import { pressKey, tapKey } from "./game.js";
 
 // a finger that moves this far (CSS px) has swiped
 const SWIPE_PX = 24;
-// a stick pushed past this is a direction
+// a stick pushed this far is a direction
 const STICK_DEAD_ZONE = 0.5;
 // the standard mapping's buttons
 const GAMEPAD_BUTTONS = { 12: "ArrowUp", 13: "ArrowDown", 14: "ArrowLeft", 15: "ArrowRight", 9: "p" };
@@ -17,17 +18,6 @@ const touchScreen = window.matchMedia("(pointer: coarse)");
 function showPad(onLayout) {
     document.documentElement.classList.toggle("touch", touchScreen.matches);
     onLayout();
-}
-
-// The direction of a move, or null for a move too short.
-function swipeDirection(dx, dy) {
-    if (Math.max(Math.abs(dx), Math.abs(dy)) < SWIPE_PX) {
-        return null;
-    }
-    if (Math.abs(dx) > Math.abs(dy)) {
-        return dx < 0 ? "ArrowLeft" : "ArrowRight";
-    }
-    return dy < 0 ? "ArrowUp" : "ArrowDown";
 }
 
 // One finger on the game: each stretch of its move presses its direction once, so a turn
@@ -43,7 +33,7 @@ function followSwipes(area) {
         if (finger === null || event.pointerId !== finger.id) {
             return;
         }
-        const direction = swipeDirection(event.clientX - finger.x, event.clientY - finger.y);
+        const direction = directionOf(event.clientX - finger.x, event.clientY - finger.y, SWIPE_PX);
         if (direction !== null) {
             if (direction !== finger.last) {
                 tapKey(direction);
@@ -92,9 +82,9 @@ function gamepadKeys() {
                 keys.add(key);
             }
         }
-        const [x, y] = pad.axes;
-        if (Math.max(Math.abs(x), Math.abs(y)) > STICK_DEAD_ZONE) {
-            keys.add(Math.abs(x) > Math.abs(y) ? (x < 0 ? "ArrowLeft" : "ArrowRight") : (y < 0 ? "ArrowUp" : "ArrowDown"));
+        const stick = directionOf(pad.axes[0], pad.axes[1], STICK_DEAD_ZONE);
+        if (stick !== null) {
+            keys.add(stick);
         }
     }
     return keys;

@@ -3,6 +3,7 @@
 // through game.js alone.
 import { game, loadGame, startGame, currentMaze, readMaze, offerMaze } from "./game.js";
 import { encodeMaze, decodeMaze } from "./maze-link.js";
+import { frameScale } from "./layout.js";
 import { startControls } from "./controls.js";
 import { startEditor } from "./editor.js";
 import { keepOffline } from "./offline.js";
@@ -30,16 +31,9 @@ function say(text, bad) {
     report.classList.toggle("bad", Boolean(bad));
 }
 
-// The largest whole scale that fits, so every frame pixel is a square of screen pixels;
-// below 1x the frame shrinks to fit. Where the screen has two or more pixels a CSS pixel
-// (a phone's), uneven squares cannot be seen, and the frame fills the space.
 function fitCanvas() {
-    const width = stage.clientWidth;
-    const height = stage.clientHeight;
-    const fit = Math.min(width / FRAME_WIDTH, height / FRAME_HEIGHT);
-    const ratio = window.devicePixelRatio || 1;
-    const screenPixels = Math.floor(fit * ratio);
-    const cssScale = ratio >= 2 || screenPixels < 1 ? fit : screenPixels / ratio;
+    const cssScale = frameScale(stage.clientWidth, stage.clientHeight, FRAME_WIDTH, FRAME_HEIGHT,
+        window.devicePixelRatio || 1);
     canvas.style.width = FRAME_WIDTH * cssScale + "px";
     canvas.style.height = FRAME_HEIGHT * cssScale + "px";
 }

@@ -1,0 +1,12 @@
+// The arrow key of a move on the screen (y downwards): the axis it moved more along, or
+// null for a move shorter than reach on both axes. A finger's swipe and a gamepad's stick
+// steer by this one rule.
+export function directionOf(dx, dy, reach) {
+    if (Math.max(Math.abs(dx), Math.abs(dy)) < reach) {
+        return null;
+    }
+    if (Math.abs(dx) > Math.abs(dy)) {
+        return dx < 0 ? "ArrowLeft" : "ArrowRight";
+    }
+    return dy < 0 ? "ArrowUp" : "ArrowDown";
+}
