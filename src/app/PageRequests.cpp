@@ -1,10 +1,13 @@
-// What the page around the browser game may ask of it: plain C functions that the page
-// calls by name between the game's steps. The build exports them where there is a page.
-// The page's maze editor asks here too, so that its mazes are read and checked by the
-// game's own code.
+// Everything the page around the browser game may ask of it: plain C functions that the
+// page calls by name between the game's steps, each exported by its EMSCRIPTEN_KEEPALIVE.
+// Only the browser build compiles this file. The page's maze editor asks here too, so that
+// its mazes are read and checked by the game's own code.
 #include "app/MazeOffer.h"
 #include "level/BlankMaze.h"
 #include "level/MazeCheck.h"
+#include "platform/WebPage.h"
+
+#include <emscripten.h>
 
 #include <string>
 
@@ -15,31 +18,51 @@ static const char* Answer(const std::string& text) {
     return answer.c_str();
 }
 
-extern "C" const char* travolk_offer_maze(const char* path) {
+extern "C" EMSCRIPTEN_KEEPALIVE const char* travolk_offer_maze(const char* path) {
     return Answer(MazeOffer::Take(path));
 }
 
-extern "C" const char* travolk_current_maze() {
+extern "C" EMSCRIPTEN_KEEPALIVE const char* travolk_current_maze() {
     return Answer(MazeOffer::Current());
 }
 
-extern "C" const char* travolk_check_maze(const char* text) {
+extern "C" EMSCRIPTEN_KEEPALIVE const char* travolk_check_maze(const char* text) {
     return Answer(MazeOffer::Check(text));
 }
 
-extern "C" const char* travolk_read_maze(const char* path) {
+extern "C" EMSCRIPTEN_KEEPALIVE const char* travolk_read_maze(const char* path) {
     return Answer(MazeOffer::Read(path));
 }
 
-extern "C" const char* travolk_blank_maze() {
+extern "C" EMSCRIPTEN_KEEPALIVE const char* travolk_blank_maze() {
     return Answer(BlankMaze::Text());
 }
 
 // LINE:COLUMN: name, a line for each cell of a fixed place
-extern "C" const char* travolk_fixed_places() {
+extern "C" EMSCRIPTEN_KEEPALIVE const char* travolk_fixed_places() {
     std::string lines;
     for (const MazeCheck::Place& place : MazeCheck::FixedPlaces()) {
         lines += MazeCheck::Position(place.cell) + ": " + place.name + "\n";
     }
     return Answer(lines);
+}
+
+// the steps taken since the page loaded, for the page's figures
+extern "C" EMSCRIPTEN_KEEPALIVE unsigned travolk_steps_taken() {
+    return WebPage::StepsTaken();
+}
+
+// a key held down (down 1) or let go (down 0), as a pad's button is
+extern "C" EMSCRIPTEN_KEEPALIVE void travolk_press_key(const char* name, int down) {
+    WebPage::PressKey(name, down != 0);
+}
+
+// a key pressed once and held for one step, as a swipe presses it
+extern "C" EMSCRIPTEN_KEEPALIVE void travolk_tap_key(const char* name) {
+    WebPage::TapKey(name);
+}
+
+// the game held still (held 1) while the page's maze editor is open, or let go (held 0)
+extern "C" EMSCRIPTEN_KEEPALIVE void travolk_hold_game(int held) {
+    WebPage::HoldGame(held != 0);
 }

@@ -2,6 +2,7 @@
 // the loop: at each animation frame the game takes the steps its clock says are due, the
 // last of them drawn, and the browser shows that frame when the frame's callback returns.
 #include "platform/Platform.h"
+#include "platform/WebPage.h"
 
 #include "core/StepClock.h"
 
@@ -47,14 +48,11 @@ EM_JS(void, TellPageEnded, (), {
     }
 });
 
-// the steps taken since the page loaded, for the page's figures
-extern "C" EMSCRIPTEN_KEEPALIVE unsigned travolk_steps_taken() {
+unsigned WebPage::StepsTaken() {
     return stepsTaken;
 }
 
-// The page's other ways to press the game's keys (a finger, a gamepad) arrive as a
-// keyboard's events, named as the page's keyboard events name them; the game's rules see
-// no difference.
+// the page's names of the game's keys; the game's rules see a keyboard
 struct NamedKey {
     const char* name;
     int symbol;
@@ -81,17 +79,15 @@ static void PushKey(int symbol, bool down) {
     SDL_PushEvent(&event);
 }
 
-// a key held down (down 1) or let go (down 0), as a pad's button is
-extern "C" EMSCRIPTEN_KEEPALIVE void travolk_press_key(const char* name, int down) {
+void WebPage::PressKey(const std::string& name, bool down) {
     const int symbol = PageKey(name);
     if (symbol != 0) {
-        PushKey(symbol, down != 0);
+        PushKey(symbol, down);
     }
 }
 
-// a key pressed once and held for one step, as a swipe presses it: a step reads the press,
-// and the next step sees the key down and reads the release
-extern "C" EMSCRIPTEN_KEEPALIVE void travolk_tap_key(const char* name) {
+// a step reads the press, and the next step sees the key down and reads the release
+void WebPage::TapKey(const std::string& name) {
     const int symbol = PageKey(name);
     if (symbol == 0) {
         return;
@@ -143,14 +139,13 @@ void Platform::RunGame(const GameLoop& loop) {
     emscripten_set_main_loop(RunAnimationFrame, 0, 0);
 }
 
-// The game held still while the page has the player elsewhere (its maze editor): no step
-// runs, and the clock's backlog limit lets it go on where it stopped. Nothing when no game
-// runs.
-extern "C" EMSCRIPTEN_KEEPALIVE void travolk_hold_game(int held) {
+// No step runs while held, and the clock's backlog limit lets the game go on where it
+// stopped.
+void WebPage::HoldGame(bool held) {
     if (!looping) {
         return;
     }
-    if (held != 0) {
+    if (held) {
         emscripten_pause_main_loop();
     } else {
         emscripten_resume_main_loop();
