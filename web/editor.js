@@ -1,7 +1,7 @@
 // The maze editor: a grid of the maze's cells to paint with a mouse, a finger or the keys,
 // checked by the game after every change, kept in the browser's storage, saved as a file
 // and played at once. While it is open the game is held still and the keys are the editor's.
-import { MazeDraft } from "./maze-draft.js";
+import { MazeDraft, strokeCells } from "./maze-draft.js";
 import { blankMaze, checkMaze, fixedPlaces, holdGame } from "./game.js";
 
 const STORAGE_KEY = "travolk-editor-maze";
@@ -219,12 +219,8 @@ export function startEditor({ rows, columns, play, currentMaze }) {
 
     // Paints the cells on the way from the last cell to this one, so a quick drag leaves no gap.
     function paintTo(cell) {
-        const from = finger.last || cell;
-        const steps = Math.max(Math.abs(cell.row - from.row), Math.abs(cell.column - from.column), 1);
         const painted = [];
-        for (let step = 1; step <= steps; step++) {
-            const row = Math.round(from.row + (cell.row - from.row) * step / steps);
-            const column = Math.round(from.column + (cell.column - from.column) * step / steps);
+        for (const { row, column } of strokeCells(finger.last || cell, cell)) {
             painted.push(...paint(row, column));
         }
         finger.last = cell;

@@ -111,3 +111,18 @@ export class MazeDraft {
         return true;
     }
 }
+
+// The cells a stroke fills from one cell to the next, so that a quick drag leaves no gap:
+// those on the straight way, without the first (painted already) and with the last; the
+// cell itself where a stroke starts.
+export function strokeCells(from, to) {
+    const steps = Math.max(Math.abs(to.row - from.row), Math.abs(to.column - from.column), 1);
+    const cells = [];
+    for (let step = 1; step <= steps; step++) {
+        cells.push({
+            row: Math.round(from.row + (to.row - from.row) * step / steps),
+            column: Math.round(from.column + (to.column - from.column) * step / steps),
+        });
+    }
+    return cells;
+}

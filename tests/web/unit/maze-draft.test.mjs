@@ -2,7 +2,7 @@
 // without limit, mirror paints both halves, and a new stroke forgets what was undone.
 import { test } from "node:test";
 import assert from "node:assert/strict";
-import { MazeDraft } from "../../../web/maze-draft.js";
+import { MazeDraft, strokeCells } from "../../../web/maze-draft.js";
 
 const ROWS = 31;
 const COLUMNS = 28;
@@ -106,4 +106,28 @@ test("a text of too few rows or cells is read as it stands, the rest blank", () 
     assert.equal(draft.at(1, 2), "S");
     assert.equal(draft.at(1, 3), " ");
     assert.equal(draft.at(ROWS - 1, 0), " ");
+});
+
+test("a stroke from cell to cell fills the way between, with no gap and nothing twice", () => {
+    const at = (row, column) => ({ row, column });
+    const cases = [
+        { from: at(4, 4), to: at(4, 4), cells: [at(4, 4)] },
+        { from: at(4, 4), to: at(4, 5), cells: [at(4, 5)] },
+        { from: at(4, 4), to: at(4, 7), cells: [at(4, 5), at(4, 6), at(4, 7)] },
+        { from: at(4, 4), to: at(2, 2), cells: [at(3, 3), at(2, 2)] },
+        { from: at(0, 0), to: at(1, 3), cells: [at(0, 1), at(1, 2), at(1, 3)] },
+    ];
+    for (const { from, to, cells } of cases) {
+        assert.deepEqual(strokeCells(from, to), cells, `${JSON.stringify(from)} to ${JSON.stringify(to)}`);
+    }
+    // any way: each cell touches the one before it, the first touches where the stroke was
+    for (const [from, to] of [[at(0, 0), at(30, 27)], [at(30, 0), at(0, 11)], [at(7, 20), at(9, 1)]]) {
+        let last = from;
+        for (const cell of strokeCells(from, to)) {
+            assert.ok(Math.max(Math.abs(cell.row - last.row), Math.abs(cell.column - last.column)) === 1,
+                `a gap or a repeat at ${JSON.stringify(cell)} after ${JSON.stringify(last)}`);
+            last = cell;
+        }
+        assert.deepEqual(last, to);
+    }
 });
