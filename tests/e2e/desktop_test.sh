@@ -81,12 +81,17 @@ wait_exit 10 || fail "exit code $?"
 # remembered: the next run opens at scale 2; the arrow keys steer like the letters
 start_game
 wait_geometry "896 992 "
-window_shot before
+# the window may take its size before its first frame is drawn
+for _ in $(seq 50); do
+    window_shot before
+    read -r x0 _ _ < <(probe before.png find FFF2B0 40)
+    [ "$x0" -ge 0 ] && break
+    sleep 0.1
+done
 xdotool mousemove --window "$WINDOW" 224 248 keydown Left
 sleep 0.3
 xdotool keyup Left
 window_shot after
-read -r x0 _ _ < <(probe before.png find FFF2B0 40)
 read -r x1 _ _ < <(probe after.png find FFF2B0 40)
 [ "$x1" -lt $((x0 - 20)) ] || fail "Left moved the player from $x0 to $x1"
 travolk_quit "$WINDOW" "$GAME" || true
