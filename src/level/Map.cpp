@@ -61,13 +61,13 @@ void Map::ReadMap(std::istream& in) {
 
 void Map::AddCell(char byte, const Vector& centre) {
     switch (byte) {
-    case 'X':
+    case Maze::WALL:
         Game::AddGameObject(new Wall(centre));
         break;
-    case 'D':
+    case Maze::BIT:
         Game::AddGameObject(new Bit(centre));
         break;
-    case 'B':
+    case Maze::BIG_BIT:
         Game::AddGameObject(new BigBit(centre));
         break;
     default:

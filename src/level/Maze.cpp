@@ -8,7 +8,7 @@ static bool IsLineEnd(int byte) {
 }
 
 static bool IsCellByte(int byte) {
-    return byte == 'X' || byte == 'D' || byte == 'B' || byte == 'S';
+    return byte == Maze::WALL || byte == Maze::BIT || byte == Maze::BIG_BIT || byte == Maze::EMPTY;
 }
 
 static std::string Describe(int byte) {
@@ -87,7 +87,7 @@ char Maze::At(const Cell& cell) const {
 }
 
 bool Maze::Open(const Cell& cell) const {
-    return cell.row >= 0 && cell.row < ROWS && cell.column >= 0 && cell.column < COLUMNS && At(cell) != 'X';
+    return cell.row >= 0 && cell.row < ROWS && cell.column >= 0 && cell.column < COLUMNS && At(cell) != WALL;
 }
 
 std::vector<Cell> Maze::Neighbours(const Cell& cell) {

@@ -25,6 +25,11 @@ public:
     static const int COLUMNS = 28;
     static const int CELL = 16;    // pixels
     static const int NO_STOP = -2; // RowRead::stopByte when no byte stopped the reading
+    // the cells' bytes in the file
+    static const char WALL = 'X';
+    static const char BIT = 'D';
+    static const char BIG_BIT = 'B';
+    static const char EMPTY = 'S';
 
     // how the reading of one row went
     struct RowRead {

@@ -7,7 +7,7 @@
 namespace {
 
 bool IsPellet(char cell) {
-    return cell == 'D' || cell == 'B';
+    return cell == Maze::BIT || cell == Maze::BIG_BIT;
 }
 
 Cell StartCell() {
@@ -70,17 +70,18 @@ std::string MazeCheck::Position(const Cell& cell) {
 std::vector<MazeCheck::Place> MazeCheck::FixedPlaces() {
     struct Named {
         Vector centre;
+        PlaceKind kind;
         const char* name;
     };
-    const Named places[] = {{Places::PLAYER_START, "the player's start"},
-                            {Places::RELEASE_POINT, "the release point above the pen"},
-                            {Places::PEN[0], "an enemy's place in the pen"},
-                            {Places::PEN[1], "an enemy's place in the pen"},
-                            {Places::PEN[2], "an enemy's place in the pen"}};
+    const Named places[] = {{Places::PLAYER_START, PLACE_PLAYER_START, "the player's start"},
+                            {Places::RELEASE_POINT, PLACE_RELEASE_POINT, "the release point above the pen"},
+                            {Places::PEN[0], PLACE_PEN, "an enemy's place in the pen"},
+                            {Places::PEN[1], PLACE_PEN, "an enemy's place in the pen"},
+                            {Places::PEN[2], PLACE_PEN, "an enemy's place in the pen"}};
     std::vector<Place> cells;
     for (const Named& place : places) {
         for (const Cell& cell : CellsOf(place.centre)) {
-            cells.push_back({cell, place.name});
+            cells.push_back({cell, place.kind, place.name});
         }
     }
     return cells;

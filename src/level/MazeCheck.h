@@ -20,9 +20,12 @@ public:
         std::string text;
     };
 
-    // a cell that an actor's fixed place covers, and the place's name
+    enum PlaceKind { PLACE_PLAYER_START, PLACE_RELEASE_POINT, PLACE_PEN };
+
+    // a cell that an actor's fixed place covers, the place's kind and its name
     struct Place {
         Cell cell;
+        PlaceKind kind;
         std::string name;
     };
 

@@ -12,7 +12,7 @@ bool MazePicture::IsWall(const std::vector<std::string>& rows, int column, int r
     if (column < 0 || column >= Maze::COLUMNS || row < 0 || row >= Maze::ROWS) {
         return true;
     }
-    return rows[row][column] == 'X';
+    return rows[row][column] == Maze::WALL;
 }
 
 // A pixel of a wall cell is outline where it lies near a side or a corner that faces an
