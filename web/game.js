@@ -125,6 +125,9 @@ function callGame(name, argument) {
     return Module.ccall(name, "string", withArgument ? ["string"] : [], withArgument ? [argument] : []);
 }
 
+// a request whose answer is JSON, as plain data
+const askGame = (name, argument) => JSON.parse(callGame(name, argument));
+
 // A key held down or let go, as a pad's button is. While the game is held, no key goes down.
 export function pressKey(key, down) {
     if (game.running && !(down && game.held)) {
@@ -163,33 +166,34 @@ export function readMaze(bytes) {
     return callGame("travolk_read_maze", OFFERED_MAZE);
 }
 
-// A maze file's bytes offered to the game, which plays it when it is playable; its report
-// (see parseReport), whose verdict "failed" says the game could not store it.
+// A maze file's bytes offered to the game, which plays it when it is playable; its report:
+// { playable, taken (the game plays it now), findings }. A playable maze not taken is one
+// the game could not store.
 export function offerMaze(bytes) {
     FS.writeFile(OFFERED_MAZE, bytes);
-    return parseReport(callGame("travolk_offer_maze", OFFERED_MAZE));
+    return askGame("travolk_offer_maze", OFFERED_MAZE);
 }
 
-// A maze's text checked by the game: its verdict ("playable" or "unplayable") and its
-// findings, each { line, column, error, text, said } (said: the whole line).
+// A maze's text checked by the game: { playable, findings }, each finding
+// { line, column, error, text, said } (said: the whole line, LINE:COLUMN counted from 1).
 export function checkMaze(text) {
-    return parseReport(callGame("travolk_check_maze", text));
+    return askGame("travolk_check_maze", text);
 }
 
-// the cells of the maze's fixed places, each { row, column, name } (rows and columns from 0)
-export function fixedPlaces() {
-    return callGame("travolk_fixed_places").trim().split("\n").map((line) => {
-        const [, row, column, name] = /^(\d+):(\d+): (.*)$/.exec(line);
-        return { row: Number(row) - 1, column: Number(column) - 1, name };
-    });
+// What the game says a maze is, the same for every maze: { rows, columns, cell (a cell's
+// pixels in a maze picture), letters: { wall, bit, bigBit, empty }, places: [{ row, column,
+// kind }] (the fixed places' cells, from 0; kind "player-start", "release-point" or "pen") }.
+let rules = null;
+export function mazeRules() {
+    rules = rules || askGame("travolk_maze_rules");
+    return rules;
 }
 
-export function parseReport(report) {
-    const lines = report.trim().split("\n");
-    const verdict = lines.shift();
-    const findings = lines.map((said) => {
-        const [, line, column, kind, text] = /^(\d+):(\d+): (error|warning): (.*)$/.exec(said);
-        return { line: Number(line), column: Number(column), error: kind === "error", text, said };
-    });
-    return { verdict, findings };
+// The maze picture the game draws for a maze's text, its walls as the game shows them:
+// { width, height, data (RGBA bytes, rows top to bottom, a copy of the game's) }.
+export function mazePicture(text) {
+    const { rows, columns, cell } = mazeRules();
+    const start = Module.ccall("travolk_maze_picture", "number", ["string"], [text]);
+    const data = new Uint8ClampedArray(Module.HEAPU8.slice(start, start + rows * columns * cell * cell * 4).buffer);
+    return { width: columns * cell, height: rows * cell, data };
 }

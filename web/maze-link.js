@@ -1,17 +1,20 @@
 // A maze in a link: its cells, two bits each, in base64url after the prefix. The link is
-// the maze's rows of cells and nothing else; the game judges the maze.
+// the maze's rows of cells and nothing else; the game judges the maze. `maze` is what the
+// game says a maze is: its rows, columns and letters.
 export const LINK_PREFIX = "#maze=1.";
-const CELL_LETTERS = "SDBX";
 
-const packedLength = (rows, columns) => Math.ceil(rows * columns / 4);
+// the link's code of each kind of cell, 0 to 3: the letter at that place
+const cellLetters = ({ letters }) => [letters.empty, letters.bit, letters.bigBit, letters.wall];
+const packedLength = ({ rows, columns }) => Math.ceil(rows * columns / 4);
 
 // maze text (rows of cells, one a line) -> link fragment
-export function encodeMaze(text, rows, columns) {
-    const bytes = new Uint8Array(packedLength(rows, columns));
+export function encodeMaze(text, maze) {
+    const bytes = new Uint8Array(packedLength(maze));
+    const codes = cellLetters(maze);
     let cell = 0;
-    for (const row of text.split("\n").slice(0, rows)) {
+    for (const row of text.split("\n").slice(0, maze.rows)) {
         for (const letter of row) {
-            bytes[cell >> 2] |= CELL_LETTERS.indexOf(letter) << (2 * (cell & 3));
+            bytes[cell >> 2] |= Math.max(0, codes.indexOf(letter)) << (2 * (cell & 3));
             cell++;
         }
     }
@@ -20,12 +23,13 @@ export function encodeMaze(text, rows, columns) {
 }
 
 // the maze file of a fragment, or null when it is damaged
-export function decodeMaze(fragment, rows, columns) {
+export function decodeMaze(fragment, maze) {
+    const { rows, columns } = maze;
     if (!fragment.startsWith(LINK_PREFIX)) {
         return null;
     }
     const data = fragment.slice(LINK_PREFIX.length);
-    if (!/^[A-Za-z0-9_-]*$/.test(data) || data.length !== Math.ceil(packedLength(rows, columns) * 4 / 3)) {
+    if (!/^[A-Za-z0-9_-]*$/.test(data) || data.length !== Math.ceil(packedLength(maze) * 4 / 3)) {
         return null;
     }
     let binary;
@@ -34,11 +38,12 @@ export function decodeMaze(fragment, rows, columns) {
     } catch (error) {
         return null;
     }
+    const codes = cellLetters(maze);
     let text = "";
     for (let row = 0; row < rows; row++) {
         for (let column = 0; column < columns; column++) {
             const cell = row * columns + column;
-            text += CELL_LETTERS[(binary.charCodeAt(cell >> 2) >> (2 * (cell & 3))) & 3];
+            text += codes[(binary.charCodeAt(cell >> 2) >> (2 * (cell & 3))) & 3];
         }
         text += "\n";
     }

@@ -1,7 +1,7 @@
 // The page around the browser game: sizing, the log, mazes from files and links, play
 // again and fullscreen; it starts the controls and the maze editor. It reaches the game
 // through game.js alone.
-import { game, loadGame, startGame, currentMaze, readMaze, offerMaze } from "./game.js";
+import { game, loadGame, startGame, currentMaze, readMaze, offerMaze, mazeRules } from "./game.js";
 import { encodeMaze, decodeMaze } from "./maze-link.js";
 import { frameScale } from "./layout.js";
 import { startControls } from "./controls.js";
@@ -12,8 +12,6 @@ const canvas = document.getElementById("canvas");
 // the game's sizes, as the build wrote them into the page (SDL sets the canvas's size later)
 const FRAME_WIDTH = canvas.width;
 const FRAME_HEIGHT = canvas.height;
-const MAZE_ROWS = Number(canvas.dataset.mazeRows);
-const MAZE_COLUMNS = Number(canvas.dataset.mazeColumns);
 const MAX_MAZE_BYTES = 64 * 1024;
 
 const stage = document.getElementById("stage");
@@ -22,7 +20,6 @@ const report = document.getElementById("maze-report");
 const shareLink = document.getElementById("share-link");
 const playAgain = document.getElementById("play-again");
 const statusLine = document.getElementById("status");
-const editButton = document.getElementById("edit");
 let linkOffered = false;
 
 function say(text, bad) {
@@ -57,27 +54,26 @@ function logLine(text) {
 
 function updateShareLink() {
     const maze = currentMaze();
-    shareLink.href = location.pathname + location.search + encodeMaze(maze, MAZE_ROWS, MAZE_COLUMNS);
+    shareLink.href = location.pathname + location.search + encodeMaze(maze, mazeRules());
 }
 
 // Hands a maze file's bytes to the game; says what came of it. True when it plays.
 function playMaze(bytes, name) {
-    const { verdict, findings: found } = offerMaze(bytes);
-    const playable = verdict === "playable";
-    const findings = found.map((finding) => name + ":" + finding.said);
-    const summary = playable ? name + ": playing it"
-        : verdict === "failed" ? name + ": the game could not store it; the game goes on unchanged"
+    const report = offerMaze(bytes);
+    const findings = report.findings.map((finding) => name + ":" + finding.said);
+    const summary = report.taken ? name + ": playing it"
+        : report.playable ? name + ": the game could not store it; the game goes on unchanged"
         : name + ": not playable, the game goes on unchanged";
-    say([summary].concat(findings).join("\n"), !playable);
+    say([summary].concat(findings).join("\n"), !report.taken);
     for (const line of findings) {
         console.log(line);
     }
-    if (playable) {
+    if (report.taken) {
         updateShareLink();
         history.replaceState(null, "", shareLink.href);
         newGame();
     }
-    return playable;
+    return report.taken;
 }
 
 function offerFile(file) {
@@ -112,7 +108,7 @@ function offerLinkedMaze() {
         return;
     }
     linkOffered = true;
-    const maze = decodeMaze(location.hash, MAZE_ROWS, MAZE_COLUMNS);
+    const maze = decodeMaze(location.hash, mazeRules());
     if (maze === null) {
         say("The link's maze is damaged; playing the game's own maze", true);
     } else if (!playMaze(new TextEncoder().encode(maze), "linked maze")) {
@@ -153,7 +149,6 @@ game.addEventListener("loaded", () => showStatus(""));
 game.addEventListener("ready", () => {
     showStatus("");
     keepOffline();
-    editButton.disabled = false;
     playAgain.hidden = true;
     offerLinkedMaze();
     updateShareLink();
@@ -224,12 +219,7 @@ document.addEventListener("fullscreenchange", fitCanvas);
 fitCanvas();
 
 startControls(fitCanvas);
-const editor = startEditor({
-    rows: MAZE_ROWS,
-    columns: MAZE_COLUMNS,
-    play: (text) => playMaze(new TextEncoder().encode(text), "your maze"),
-    currentMaze,
-});
+const editor = startEditor({ play: (text) => playMaze(new TextEncoder().encode(text), "your maze") });
 
 // the game, where the browser can run it
 const missing = loadGame(canvas);

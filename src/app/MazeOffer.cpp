@@ -24,32 +24,26 @@ static std::string JoinRows(const Maze& maze) {
     return text;
 }
 
-std::string MazeOffer::Take(const std::string& path) {
+MazeOffer::Report MazeOffer::Take(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) {
-        return "unreadable\n";
+        return Report();
     }
     const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     std::istringstream in(bytes);
     const Maze maze = Maze::Read(in);
-    const std::vector<MazeCheck::Finding> findings = MazeCheck::Check(maze);
-    if (!MazeCheck::Playable(findings)) {
-        return Report("unplayable", findings);
-    }
-    return Report(Install(bytes, maze) ? "playable" : "failed", findings);
+    Report report;
+    report.findings = MazeCheck::Check(maze);
+    report.playable = MazeCheck::Playable(report.findings);
+    report.taken = report.playable && Install(bytes, maze);
+    return report;
 }
 
-std::string MazeOffer::Check(const std::string& bytes) {
+MazeOffer::Report MazeOffer::Check(const std::string& bytes) {
     std::istringstream in(bytes);
-    const std::vector<MazeCheck::Finding> findings = MazeCheck::Check(in);
-    return Report(MazeCheck::Playable(findings) ? "playable" : "unplayable", findings);
-}
-
-std::string MazeOffer::Report(const std::string& verdict, const std::vector<MazeCheck::Finding>& findings) {
-    std::string report = verdict + "\n";
-    for (const MazeCheck::Finding& finding : findings) {
-        report += MazeCheck::Line(finding) + "\n";
-    }
+    Report report;
+    report.findings = MazeCheck::Check(in);
+    report.playable = MazeCheck::Playable(report.findings);
     return report;
 }
 
@@ -81,4 +75,9 @@ std::string MazeOffer::Read(const std::string& path) {
 
 std::string MazeOffer::Current() {
     return Read(MAZE_FILE);
+}
+
+Image MazeOffer::Picture(const std::string& bytes) {
+    std::istringstream in(bytes);
+    return MazePicture::Draw(Maze::Read(in).Rows());
 }

@@ -3,12 +3,13 @@
 // Only the browser build compiles this file. The page's maze editor asks here too, so that
 // its mazes are read and checked by the game's own code.
 #include "app/MazeOffer.h"
+#include "app/PageAnswers.h"
 #include "level/BlankMaze.h"
-#include "level/MazeCheck.h"
 #include "platform/WebPage.h"
 
 #include <emscripten.h>
 
+#include <cstdint>
 #include <string>
 
 // the text the page reads from the last call, until the next
@@ -18,16 +19,18 @@ static const char* Answer(const std::string& text) {
     return answer.c_str();
 }
 
+// a report (see PageAnswers::Report)
 extern "C" EMSCRIPTEN_KEEPALIVE const char* travolk_offer_maze(const char* path) {
-    return Answer(MazeOffer::Take(path));
+    return Answer(PageAnswers::Report(MazeOffer::Take(path)));
 }
 
 extern "C" EMSCRIPTEN_KEEPALIVE const char* travolk_current_maze() {
     return Answer(MazeOffer::Current());
 }
 
+// a report (see PageAnswers::Report)
 extern "C" EMSCRIPTEN_KEEPALIVE const char* travolk_check_maze(const char* text) {
-    return Answer(MazeOffer::Check(text));
+    return Answer(PageAnswers::Report(MazeOffer::Check(text)));
 }
 
 extern "C" EMSCRIPTEN_KEEPALIVE const char* travolk_read_maze(const char* path) {
@@ -38,13 +41,17 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char* travolk_blank_maze() {
     return Answer(BlankMaze::Text());
 }
 
-// LINE:COLUMN: name, a line for each cell of a fixed place
-extern "C" EMSCRIPTEN_KEEPALIVE const char* travolk_fixed_places() {
-    std::string lines;
-    for (const MazeCheck::Place& place : MazeCheck::FixedPlaces()) {
-        lines += MazeCheck::Position(place.cell) + ": " + place.name + "\n";
-    }
-    return Answer(lines);
+// the maze's rules (see PageAnswers::Rules)
+extern "C" EMSCRIPTEN_KEEPALIVE const char* travolk_maze_rules() {
+    return Answer(PageAnswers::Rules());
+}
+
+// The maze picture the game would draw for a maze's text: its RGBA bytes, rows top to
+// bottom, a cell's pixels square (see the rules), kept until the next call.
+extern "C" EMSCRIPTEN_KEEPALIVE const uint8_t* travolk_maze_picture(const char* text) {
+    static Image picture;
+    picture = MazeOffer::Picture(text);
+    return picture.rgba.data();
 }
 
 // the steps taken since the page loaded, for the page's figures

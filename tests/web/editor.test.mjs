@@ -14,6 +14,7 @@ const SOURCE = join(import.meta.dirname, "..", "..");
 const TOOL = join(process.env.TRAVOLK_DESKTOP, "tools", "travolk-maze");
 const SHIPPED = readFileSync(join(SOURCE, "res", "txt", "map"), "latin1");
 const [ROWS, COLUMNS] = [31, 28];
+const LETTERS = { wall: "X", bit: "D", bigBit: "B", empty: "S" };
 const work = mkdtempSync(join(tmpdir(), "travolk-web-editor-"));
 let session;
 
@@ -108,7 +109,7 @@ test("a drag paints a run of cells, the desktop tool takes the saved file, and P
     assert.match(await page.$eval("#maze-report", (line) => line.textContent), /^your maze: playing it/);
     await page.waitForFunction(() => document.getElementById("log").textContent.split("\n")
         .filter((line) => line === "EOF reached").length === 2);
-    assert.ok((await page.$eval("#share-link", (link) => link.href)).endsWith(encodeMaze(expected, ROWS, COLUMNS)));
+    assert.ok((await page.$eval("#share-link", (link) => link.href)).endsWith(encodeMaze(expected, { rows: ROWS, columns: COLUMNS, letters: LETTERS })));
     desktopReference(work, file);
     await sleep(1000);
     const shot = join(work, "played.png");
@@ -231,6 +232,62 @@ test("mirror paints both halves; New starts a playable maze; a file goes into th
     assert.ok(await steps() > held + 20, "the game did not go on after Close");
     assert.equal(await loads(page), loadsBefore);
     assert.ok(!(await logLines(page)).includes("Pausing"), "the editor's p reached the game");
+    assert.deepEqual(errors, []);
+    await page.close();
+});
+
+// Each pixel of the grid against the pixel of the game's maze picture (as the build made
+// it) that it scales from: a wall's fill and outline the same, and no wall where the
+// picture has none; the cells differing, as "row:column".
+async function cellsUnlikeThePicture(page) {
+    return page.evaluate(async (rows, columns) => {
+        const file = new Blob([Module.FS.readFile("/res/gfx/map4.png")], { type: "image/png" });
+        const bitmap = await createImageBitmap(file);
+        const canvas = new OffscreenCanvas(bitmap.width, bitmap.height).getContext("2d");
+        canvas.drawImage(bitmap, 0, 0);
+        const picture = canvas.getImageData(0, 0, bitmap.width, bitmap.height);
+        const grid = document.getElementById("editor-grid");
+        const shown = grid.getContext("2d").getImageData(0, 0, grid.width, grid.height);
+        const side = bitmap.width / columns;
+        const size = grid.width / columns;
+        const colour = (image, x, y) => image.data.slice((y * image.width + x) * 4, (y * image.width + x) * 4 + 3).join();
+        const walls = new Set(["16,24,80", "80,112,255"]);
+        const differing = new Set();
+        for (let y = 0; y < grid.height; y++) {
+            for (let x = 0; x < grid.width; x++) {
+                const [row, column] = [Math.floor(y / size), Math.floor(x / size)];
+                const wanted = colour(picture, column * side + Math.floor((x % size + 0.5) * side / size),
+                    row * side + Math.floor((y % size + 0.5) * side / size));
+                const got = colour(shown, x, y);
+                if (walls.has(wanted) ? got !== wanted : walls.has(got)) {
+                    differing.add(row + ":" + column);
+                }
+            }
+        }
+        return [...differing];
+    }, ROWS, COLUMNS);
+}
+
+test("the grid's walls are the game's own maze picture, cell by cell, enlarged to any size", async () => {
+    const { page, errors } = await openGame(session, { width: 1200, height: 900 });
+    await openEditor(page);
+    assert.ok((await page.$eval("#editor-grid", (grid) => grid.width)) > 28 * 20, "a grid no larger than the picture");
+    assert.deepEqual(await cellsUnlikeThePicture(page), []);
+    // a wall painted: its own outline and its neighbours' drawn again as the game draws them
+    await page.keyboard.press("1");
+    for (let i = 0; i < 3; i++) {
+        await page.keyboard.press("ArrowDown");
+    }
+    await page.keyboard.press("ArrowRight");
+    await page.keyboard.press("Enter");
+    assert.equal(await kept(page), painted([[3, 1]], "X"));
+    const unlike = await cellsUnlikeThePicture(page);
+    assert.ok(unlike.includes("3:1") && unlike.every((cell) => /^[234]:[012]$/.test(cell)),
+        "the shipped picture against the painted maze: " + unlike);
+    await page.setViewport({ width: 1600, height: 1000 });
+    await page.waitForFunction(() => document.getElementById("editor-grid").width > 28 * 27);
+    await page.click("#editor-from-game");
+    assert.deepEqual(await cellsUnlikeThePicture(page), []);
     assert.deepEqual(errors, []);
     await page.close();
 });

@@ -1,4 +1,4 @@
-// The bridge to the game's runtime, against a fake runtime: its reports read as plain data,
+// The bridge to the game's runtime, against a fake runtime: its answers read as plain data,
 // and the game's life (loading, ready, ended, failed) told as events and held as state.
 import { test } from "node:test";
 import assert from "node:assert/strict";
@@ -13,25 +13,39 @@ globalThis.document = {
 };
 const canvas = (webgl) => ({ getContext: () => (webgl ? {} : null) });
 
-const { game, loadGame, startGame, parseReport } = await import("../../../web/game.js");
+const { game, loadGame, startGame, checkMaze, mazeRules, mazePicture } = await import("../../../web/game.js");
 
-test("a report reads as its verdict and findings, each with its place, kind and text", () => {
-    const cases = [
-        { report: "playable\n", verdict: "playable", findings: [] },
-        { report: "unreadable\n", verdict: "unreadable", findings: [] },
-        {
-            report: "unplayable\n3:14: error: a wall on the player's start\n31:1: warning: a pellet cut off\n",
-            verdict: "unplayable",
-            findings: [
-                { line: 3, column: 14, error: true, text: "a wall on the player's start",
-                  said: "3:14: error: a wall on the player's start" },
-                { line: 31, column: 1, error: false, text: "a pellet cut off", said: "31:1: warning: a pellet cut off" },
-            ],
-        },
-    ];
-    for (const { report, verdict, findings } of cases) {
-        assert.deepEqual(parseReport(report), { verdict, findings }, report);
-    }
+// the game's answers, as a fake runtime gives them: JSON texts, and a heap of bytes
+const answers = {
+    travolk_check_maze: '{"playable":false,"taken":false,"findings":[{"line":24,"column":16,"error":true,' +
+        '"text":"a \\"wall\\" here","said":"24:16: error: a \\"wall\\" here"}]}',
+    travolk_maze_rules: '{"rows":2,"columns":3,"cell":1,"letters":{"wall":"X","bit":"D","bigBit":"B","empty":"S"},' +
+        '"places":[{"row":1,"column":2,"kind":"pen"}]}',
+};
+const asked = [];
+const heap = new Uint8Array(64).map((_, i) => i);
+const runtime = {
+    HEAPU8: heap,
+    ccall: (name, returns, types, args) => {
+        asked.push(name);
+        return name === "travolk_maze_picture" ? 8 : answers[name];
+    },
+};
+
+test("the game's answers come as plain data: a report, the rules asked once, a picture copied", () => {
+    globalThis.Module = runtime;
+    assert.deepEqual(checkMaze("XXX\n"), {
+        playable: false, taken: false,
+        findings: [{ line: 24, column: 16, error: true, text: 'a "wall" here', said: '24:16: error: a "wall" here' }],
+    });
+    const rules = mazeRules();
+    assert.deepEqual([rules.rows, rules.columns, rules.letters.wall, rules.places], [2, 3, "X", [{ row: 1, column: 2, kind: "pen" }]]);
+    assert.equal(mazeRules(), rules);
+    const picture = mazePicture("XXX\n");
+    heap.fill(0);
+    assert.deepEqual([picture.width, picture.height], [3, 2]);
+    assert.deepEqual([...picture.data], Array.from({ length: 24 }, (_, i) => 8 + i), "not the game's bytes, or not a copy");
+    assert.deepEqual(asked, ["travolk_check_maze", "travolk_maze_rules", "travolk_maze_picture"]);
 });
 
 test("the game's life: loading, ready, ended, and a failure that ends it for good", () => {
