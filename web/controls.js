@@ -50,6 +50,9 @@ function followSwipes(area) {
     }
 }
 
+// each pad button's letting go
+const padLetGoes = [];
+
 // A pad button is its key, down while a finger is on it.
 function holdOnTouch(button, key) {
     button.addEventListener("pointerdown", (event) => {
@@ -67,6 +70,7 @@ function holdOnTouch(button, key) {
     for (const type of ["pointerup", "pointercancel", "lostpointercapture"]) {
         button.addEventListener(type, letGo);
     }
+    padLetGoes.push(letGo);
     button.addEventListener("contextmenu", (event) => event.preventDefault());
 }
 
@@ -122,6 +126,15 @@ function startPolling() {
     if (!polling) {
         pollGamepads();
     }
+}
+
+// Every key the controls hold let go, as the game lets go of them when the player looks
+// away; a pad or gamepad still held presses its key again.
+export function releaseControls() {
+    for (const letGo of padLetGoes) {
+        letGo();
+    }
+    gamepadHeld = new Set();
 }
 
 // onLayout: what the page does when the pad comes or goes

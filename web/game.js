@@ -5,12 +5,19 @@
 //
 // Events of `game`: "loading" (detail: the percent loaded, or null while unknown), "loaded",
 // "ready" (a game started: it answers requests), "ended" (Escape), "failed" (detail: the
-// error; only a new page plays again), "line" (detail: a line the game wrote).
+// error; only a new page plays again), "line" (detail: a line the game wrote), "play" (play
+// paused or went on, or the page held or let go of the game: see playing).
 class Game extends EventTarget {
     ready = false;   // its code has loaded, so it answers requests
     running = false; // a game is being played (or paused)
     failed = false;  // an error stopped it
     held = false;    // the page holds it still (its maze editor is open)
+    paused = false;  // the game's own pause
+
+    // the player plays now: a game runs, neither paused nor held
+    get playing() {
+        return this.running && !this.paused && !this.held;
+    }
 }
 export const game = new Game();
 
@@ -97,6 +104,10 @@ export function loadGame(canvas) {
             game.running = false;
             tell("ended");
         },
+        travolkPaused: (paused) => {
+            game.paused = paused;
+            tell("play");
+        },
     };
     // An error that leaves a step of the running game stops its loop.
     window.addEventListener("error", (event) => {
@@ -147,6 +158,15 @@ export function holdGame(held) {
     game.held = held;
     if (game.ready) {
         Module.ccall("travolk_hold_game", null, ["number"], [held ? 1 : 0]);
+    }
+    tell("play");
+}
+
+// The player looked away: play pauses as the game's pause key pauses it (once), and every
+// key the page holds is let go.
+export function pauseGame() {
+    if (game.running) {
+        Module.ccall("travolk_pause_game", null, [], []);
     }
 }
 

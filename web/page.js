@@ -7,6 +7,7 @@ import { frameScale } from "./layout.js";
 import { startControls } from "./controls.js";
 import { startEditor } from "./editor.js";
 import { keepOffline } from "./offline.js";
+import { watchAway } from "./away.js";
 
 const canvas = document.getElementById("canvas");
 // the game's sizes, as the build wrote them into the page (SDL sets the canvas's size later)
@@ -219,6 +220,7 @@ document.addEventListener("fullscreenchange", fitCanvas);
 fitCanvas();
 
 startControls(fitCanvas);
+watchAway();
 const editor = startEditor({ play: (text) => playMaze(new TextEncoder().encode(text), "your maze") });
 
 // the game, where the browser can run it

@@ -173,6 +173,12 @@ void Game::NewMaze() {
     _restart = true;
 }
 
+void Game::PausePlay() {
+    if (_state) {
+        _state->PausePlay();
+    }
+}
+
 void Game::DoRestart() {
     ReplaceState();
 }

@@ -49,6 +49,8 @@ public:
     static void DoRestart();
     // the maze files changed: its picture loaded again and a new game started in it
     static void NewMaze();
+    // play paused, as its pause key pauses it, unless it is paused already
+    static void PausePlay();
 
     // test doors: make a state current, and choose what a restart builds
     static GameState* GetState() { return _state; }

@@ -2,6 +2,7 @@
 // page calls by name between the game's steps, each exported by its EMSCRIPTEN_KEEPALIVE.
 // Only the browser build compiles this file. The page's maze editor asks here too, so that
 // its mazes are read and checked by the game's own code.
+#include "app/Game.h"
 #include "app/MazeOffer.h"
 #include "app/PageAnswers.h"
 #include "level/BlankMaze.h"
@@ -67,6 +68,13 @@ extern "C" EMSCRIPTEN_KEEPALIVE void travolk_press_key(const char* name, int dow
 // a key pressed once and held for one step, as a swipe presses it
 extern "C" EMSCRIPTEN_KEEPALIVE void travolk_tap_key(const char* name) {
     WebPage::TapKey(name);
+}
+
+// The player looked away: play paused, as the game's pause key pauses it (unless it is
+// paused already), and every key the page holds let go.
+extern "C" EMSCRIPTEN_KEEPALIVE void travolk_pause_game() {
+    Game::PausePlay();
+    WebPage::ReleaseKeys();
 }
 
 // the game held still (held 1) while the page's maze editor is open, or let go (held 0)

@@ -29,6 +29,9 @@ public:
     // before the game starts: a page around it learns that it answers, and may hand it a
     // maze for its first game (the browser's; a desktop has no page)
     static void GreetPage();
+    // play paused or went on (a new game goes on): a page around the game learns it, to keep
+    // the screen on only during play (the browser's; a desktop has no page)
+    static void TellPaused(bool paused);
 
     // loop
     // runs the game's steps at its pace until it ends, then its ending; on a desktop it

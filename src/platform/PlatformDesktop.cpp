@@ -14,6 +14,8 @@ void Platform::RunGame(const GameLoop& loop) {
 
 void Platform::GreetPage() {}
 
+void Platform::TellPaused(bool) {}
+
 // SDL 1.2's own numbering
 int Platform::Sdl12Symbol(int symbol) {
     return symbol;

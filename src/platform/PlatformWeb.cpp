@@ -31,6 +31,12 @@ EM_JS(void, TellPageReady, (), {
     }
 });
 
+EM_JS(void, TellPagePaused, (int paused), {
+    if (Module.travolkPaused) {
+        Module.travolkPaused(Boolean(paused));
+    }
+});
+
 // emscripten's SDL would end the game when the page unloads, with an unload handler. A game
 // with nothing to save on its way out needs none, and one keeps the page out of the
 // browser's back/forward cache (and is deprecated): the window takes no unload handler.
@@ -87,6 +93,13 @@ void WebPage::PressKey(const std::string& name, bool down) {
 }
 
 // a step reads the press, and the next step sees the key down and reads the release
+void WebPage::ReleaseKeys() {
+    for (const NamedKey& key : PAGE_KEYS) {
+        PushKey(key.symbol, false);
+    }
+    tappedKey = 0;
+}
+
 void WebPage::TapKey(const std::string& name) {
     const int symbol = PageKey(name);
     if (symbol == 0) {
@@ -108,6 +121,10 @@ std::string Platform::SettingsPath() {
 
 void Platform::GreetPage() {
     TellPageReady();
+}
+
+void Platform::TellPaused(bool paused) {
+    TellPagePaused(paused ? 1 : 0);
 }
 
 static void EndGame() {

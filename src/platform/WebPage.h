@@ -15,6 +15,8 @@ public:
     static void PressKey(const std::string& name, bool down);
     // a key pressed once and held for one step, as a swipe presses it
     static void TapKey(const std::string& name);
+    // every key the page can press let go, as when the player looks away
+    static void ReleaseKeys();
     // the game held still while the page has the player elsewhere, or let go on; nothing
     // when no game runs
     static void HoldGame(bool held);

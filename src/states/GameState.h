@@ -20,6 +20,9 @@ public:
     virtual void Update();
     virtual void HandleEvents() = 0;
     virtual bool Initialize() = 0;
+    // play paused as the player's pause key pauses it, when it is not paused already; a
+    // state without a pause goes on
+    virtual void PausePlay() {}
 
     // registry
     void AddObject(Entity* entity);

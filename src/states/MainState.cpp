@@ -7,6 +7,7 @@
 #include "core/Log.h"
 #include "level/Map.h"
 #include "level/Places.h"
+#include "platform/Platform.h"
 #include "video/Render.h"
 
 #include <SDL.h>
@@ -19,6 +20,7 @@ MainState::~MainState() {
 }
 
 bool MainState::Initialize() {
+    Platform::TellPaused(false);
     _levelPlayer = new Player(Places::PLAYER_START, _keyboard);
     BuildMaze();
     AddGameObject(_levelPlayer);
@@ -48,6 +50,13 @@ void MainState::HandleEvents() {
 void MainState::Pause(bool paused) {
     Log::Line(paused ? "Pausing" : "Not pausing");
     _paused = paused;
+    Platform::TellPaused(paused);
+}
+
+void MainState::PausePlay() {
+    if (!_paused) {
+        Pause(true);
+    }
 }
 
 void MainState::Update() {

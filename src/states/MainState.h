@@ -18,6 +18,7 @@ public:
 
     // pause
     void Pause(bool paused);
+    void PausePlay() override;
     void Resume() { _paused = false; }
     bool IsPaused() const { return _paused; }
 

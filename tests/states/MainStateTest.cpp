@@ -91,6 +91,26 @@ TEST_F(PlayState, PauseStopsEverythingButCollisionsAndDrawing) {
     EXPECT_NE(ThePlayer()->GetPos().x, player.x);
 }
 
+// The page's pause when the player looks away: one "Pausing", however often it asks, and
+// the player's p goes on as from a pause of its own.
+TEST_F(PlayState, PausePlayPausesOnceAndPGoesOn) {
+    Build();
+    LogCapture log;
+    state->PausePlay();
+    state->PausePlay();
+    Frames(2);
+    EXPECT_TRUE(state->IsPaused());
+    keys.KeyPress(SDLK_p);
+    Frames(1);
+    keys.KeyRelease(SDLK_p);
+    Frames(1);
+    EXPECT_FALSE(state->IsPaused());
+    keys.KeyPress(SDLK_p);
+    Frames(1);
+    state->PausePlay();
+    EXPECT_EQ(log.Lines(), (Lines{"Pausing", "Not pausing", "Pausing"}));
+}
+
 TEST(CollisionPass, MoversStartTestsAndBothPartnersAreToldAThenB) {
     Keyboard keys;
     std::vector<std::string> journal;
