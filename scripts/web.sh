@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The game for the browser: builds its libraries from Debian's source packages and the game
 # with Debian's emscripten into build-web/site/ (a static site: index.html and the files it
-# loads), then runs the browser tests in Debian's Chromium. Installs what it needs. Exits
-# non-zero on any failure.
+# loads), then runs the browser tests: all of them in Debian's Chromium, and the scenarios
+# every engine must pass in Firefox ESR and WebKitGTK (its WebKitWebDriver). Installs what
+# it needs. Exits non-zero on any failure.
 # Usage: scripts/web.sh             build and test
 #        scripts/web.sh --serve [PORT]   build if needed, then serve the site on 127.0.0.1
 set -euo pipefail
@@ -22,15 +23,17 @@ case "${1:-}" in
 esac
 
 # the compiler and what builds Debian's sources; fonttools for the font's subset; Node.js for
-# the tests and the server, and the certificates npm checks the registry's by; the browser;
+# the tests and the server, and the certificates npm checks the registry's by; the browsers;
 # the desktop game's packages, whose log and frame the browser's must match
 TRAVOLK_WEB_PACKAGES=(emscripten node-acorn nodejs ca-certificates dpkg-dev make cmake chromium fonts-liberation fonttools)
+TRAVOLK_TEST_BROWSERS=(firefox-esr webkit2gtk-driver)
 # Debian's npm, unless the machine has an npm of its own
 command -v npm >/dev/null || TRAVOLK_WEB_PACKAGES+=(npm)
 if [ -n "$serve_port" ]; then
     travolk_install_packages "${TRAVOLK_WEB_PACKAGES[@]}"
 else
-    travolk_install_packages "${TRAVOLK_WEB_PACKAGES[@]}" "${TRAVOLK_GAME_PACKAGES[@]}" "${TRAVOLK_HEADLESS_PACKAGES[@]}"
+    travolk_install_packages "${TRAVOLK_WEB_PACKAGES[@]}" "${TRAVOLK_TEST_BROWSERS[@]}" "${TRAVOLK_GAME_PACKAGES[@]}" \
+        "${TRAVOLK_HEADLESS_PACKAGES[@]}"
 fi
 source "$TRAVOLK_ROOT/scripts/web-env.sh"
 
