@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # scripts/lighthouse.sh [PORT]: Lighthouse's audits of the browser game's site, as a phone
 # sees it (Lighthouse's mobile profile: a slower CPU and network, emulated in Debian's
-# Chromium). Builds and serves the site with scripts/web.sh --serve on 127.0.0.1:PORT (8093
-# by default), installs the pinned Lighthouse from the npm registry into
-# tests/web/lighthouse/, and prints the scores and timings that matter for the game. The
-# whole report is left in build-web/lighthouse.json. Not part of CI: its figures depend on
-# the machine.
+# Chromium) and as a desktop does. Builds and serves the site with scripts/web.sh --serve
+# on 127.0.0.1:PORT (8093 by default), installs the pinned Lighthouse from the npm registry
+# into tests/web/lighthouse/, and prints the scores, the timings that matter for the game
+# and the audits that fail. The whole reports are left in build-web/lighthouse-mobile.json
+# and build-web/lighthouse-desktop.json. Not part of CI: its figures depend on the machine.
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
 PORT=${1:-8093}
@@ -23,21 +23,27 @@ for _ in $(seq 600); do
     sleep 1
 done
 
-CHROME_PATH=/usr/bin/chromium "$TOOL/node_modules/.bin/lighthouse" "http://127.0.0.1:$PORT/" \
-    --only-categories=performance,accessibility,best-practices --output=json --output-path="$REPORT" --quiet \
-    --chrome-flags="--headless=new --no-sandbox --use-angle=swiftshader --enable-unsafe-swiftshader \
+# as a phone sees it (Lighthouse's default) and as a desktop does
+for form in mobile desktop; do
+    report="${REPORT%.json}-$form.json"
+    preset=()
+    [ "$form" = desktop ] && preset=(--preset=desktop)
+    CHROME_PATH=/usr/bin/chromium "$TOOL/node_modules/.bin/lighthouse" "http://127.0.0.1:$PORT/" "${preset[@]}" \
+        --only-categories=performance,accessibility,best-practices,seo --output=json --output-path="$report" --quiet \
+        --chrome-flags="--headless=new --no-sandbox --use-angle=swiftshader --enable-unsafe-swiftshader \
 --disable-background-networking --disable-component-update --disable-sync --no-first-run --disable-quic"
-
-node --input-type=module - "$REPORT" <<'JS'
+    echo "== $form"
+    node --input-type=module - "$report" <<'JS'
 import { readFileSync } from "node:fs";
 const report = JSON.parse(readFileSync(process.argv[2], "utf8"));
 const score = (id) => Math.round(report.categories[id].score * 100);
 const audit = (id) => report.audits[id];
 const ms = (id) => `${Math.round(audit(id).numericValue)} ms`;
 const rows = [
-    ["performance (mobile)", score("performance")],
+    ["performance", score("performance")],
     ["accessibility", score("accessibility")],
     ["best practices", score("best-practices")],
+    ["SEO", score("seo")],
     ["first contentful paint", ms("first-contentful-paint")],
     ["largest contentful paint", ms("largest-contentful-paint")],
     ["total blocking time", ms("total-blocking-time")],
@@ -48,7 +54,12 @@ const scripts = (audit("bootup-time").details?.items ?? []).slice(0, 3)
     .map((item) => [`script time of ${item.url.replace(/^.*\//, "")}`, `${Math.round(item.scripting)} ms`]);
 const longTasks = (audit("long-tasks").details?.items ?? [])
     .map((item) => [`long task (${item.url.replace(/^.*\//, "") || "page"})`, `${Math.round(item.duration)} ms`]);
-for (const [name, value] of [...rows, ...scripts, ...longTasks]) {
+const failing = Object.values(report.categories).filter((category) => category.id !== "performance")
+    .flatMap((category) => category.auditRefs.map((ref) => report.audits[ref.id]))
+    .filter((found) => found.score !== null && found.score < 1 && found.scoreDisplayMode === "binary")
+    .map((found) => ["failed audit", found.id]);
+for (const [name, value] of [...rows, ...scripts, ...longTasks, ...failing]) {
     console.log(`${name.padEnd(44)} ${value}`);
 }
 JS
+done
