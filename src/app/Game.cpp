@@ -1,6 +1,7 @@
 #include "app/Game.h"
 
 #include "audio/Audio.h"
+#include "core/Gamepad.h"
 #include "core/Keyboard.h"
 #include "core/Log.h"
 #include "platform/Platform.h"
@@ -24,10 +25,11 @@ Timer Game::_gameTimer;
 Window* Game::_window = nullptr;
 Render* Game::_render = nullptr;
 Keyboard* Game::_keyboard = nullptr;
+Gamepad* Game::_gamepad = nullptr;
 GameState* Game::_state = nullptr;
 Game::StateFactory Game::_stateFactory = Game::MakeMainState;
 
-void Game::Initialize(const WindowSettings& settings) {
+void Game::Initialize(const WindowSettings& settings, const PadSettings& pad) {
     _run = true;
     _restart = false;
     _newMaze = false;
@@ -46,6 +48,10 @@ void Game::Initialize(const WindowSettings& settings) {
         _run = false;
     }
     _keyboard = new Keyboard(Platform::Sdl12Symbol);
+    if (Platform::ReadsJoysticks()) {
+        _gamepad = new Gamepad(_keyboard, pad, Gamepad::UsesControllerLayout());
+        _gamepad->Open();
+    }
 
     // stored before it is initialised: the map loader adds its objects through this door
     _state = _stateFactory(_keyboard, _render, _window);
@@ -106,6 +112,9 @@ void Game::ReadEvents() {
             resizeHeight = event.resize.h;
             break;
         default:
+            if (_gamepad) {
+                _gamepad->Handle(event);
+            }
             break;
         }
     }
@@ -144,6 +153,8 @@ void Game::Close() {
     _state = nullptr;
     Audio::Close();
     Graphics::UnloadGraphics();
+    delete _gamepad;
+    _gamepad = nullptr;
     delete _keyboard;
     _keyboard = nullptr;
     delete _render;

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "core/PadSettings.h"
 #include "core/Timer.h"
 #include "video/WindowSettings.h"
 
 class Entity;
+class Gamepad;
 class GameObject;
 class GameState;
 class Keyboard;
@@ -20,7 +22,8 @@ public:
     static constexpr uint32_t STEP_MS = 16;
 
     // lifecycle
-    static void Initialize(const WindowSettings& settings = WindowSettings());
+    static void Initialize(const WindowSettings& settings = WindowSettings(),
+                           const PadSettings& pad = PadSettings());
     static void Close();
     // One pass of the frame loop, if the run flag is set: the state's update with its frame
     // drawn when draw is set, the events, Escape, a spin until waitMs have passed since the
@@ -74,6 +77,7 @@ private:
     static Window* _window;     // owned
     static Render* _render;     // owned
     static Keyboard* _keyboard; // owned: the live key table
+    static Gamepad* _gamepad;   // owned: the joysticks' keys; null where the page reads the pads
     static GameState* _state;   // owned: the current state
     static StateFactory _stateFactory;
 };

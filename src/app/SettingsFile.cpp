@@ -8,8 +8,8 @@
 #include <sstream>
 #include <system_error>
 
-WindowSettings SettingsFile::Load(const std::string& path) {
-    WindowSettings settings;
+Settings SettingsFile::Load(const std::string& path) {
+    Settings settings;
     std::error_code error;
     if (path.empty() || !std::filesystem::exists(path, error)) {
         return settings;
@@ -19,18 +19,42 @@ WindowSettings SettingsFile::Load(const std::string& path) {
     text << file.rdbuf();
     if (!file || !std::filesystem::is_regular_file(path, error)) {
         Log::Line("Error: Could not read settings file " + path);
-        return WindowSettings();
+        return Settings();
     }
     if (!Parse(text.str(), settings)) {
         Log::Line("Error: Damaged settings file " + path + ", using the defaults");
-        return WindowSettings();
+        return Settings();
     }
     return settings;
 }
 
+// the highest button number SDL 1.2 can report
+static const int MAX_BUTTON = 255;
+
+// a whole number from low to high, written in decimal digits only
+static bool ParseNumber(const std::string& text, int low, int high, int& number) {
+    if (text.empty() || text.size() > 3 || text.find_first_not_of("0123456789") != std::string::npos) {
+        return false;
+    }
+    number = std::stoi(text);
+    return number >= low && number <= high;
+}
+
+// a fraction above 0 and below 1, written as 0.5 or .5
+static bool ParseFraction(const std::string& text, float& fraction) {
+    const size_t point = text.find('.');
+    const std::string digits = point == std::string::npos ? "" : text.substr(point + 1);
+    if (point > 1 || (point == 1 && text[0] != '0') || digits.empty() || digits.size() > 6 ||
+        digits.find_first_not_of("0123456789") != std::string::npos) {
+        return false;
+    }
+    fraction = std::stof("0." + digits);
+    return fraction > 0;
+}
+
 // Blank lines and lines starting with '#' are skipped, and so are keys of other versions;
 // a line without '=' or a value out of range makes the file damaged.
-bool SettingsFile::Parse(const std::string& text, WindowSettings& settings) {
+bool SettingsFile::Parse(const std::string& text, Settings& settings) {
     std::istringstream lines(text);
     std::string line;
     while (std::getline(lines, line)) {
@@ -44,21 +68,29 @@ bool SettingsFile::Parse(const std::string& text, WindowSettings& settings) {
         const std::string key = line.substr(0, equals);
         const std::string value = line.substr(equals + 1);
         if (key == "scale") {
-            settings.scale = Options::ParseScale(value);
-            if (settings.scale == 0) {
+            settings.window.scale = Options::ParseScale(value);
+            if (settings.window.scale == 0) {
                 return false;
             }
         } else if (key == "fullscreen") {
             if (value != "0" && value != "1") {
                 return false;
             }
-            settings.fullscreen = value == "1";
+            settings.window.fullscreen = value == "1";
+        } else if (key == "pad_pause") {
+            if (!ParseNumber(value, 0, MAX_BUTTON, settings.pad.pauseButton)) {
+                return false;
+            }
+        } else if (key == "pad_dead_zone") {
+            if (!ParseFraction(value, settings.pad.deadZone)) {
+                return false;
+            }
         }
     }
     return true;
 }
 
-bool SettingsFile::Save(const std::string& path, const WindowSettings& settings) {
+bool SettingsFile::Save(const std::string& path, const Settings& settings) {
     if (path.empty()) {
         return false;
     }
@@ -69,8 +101,14 @@ bool SettingsFile::Save(const std::string& path, const WindowSettings& settings)
     {
         std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
         file << "# Travolk's remembered window choices\n"
-             << "fullscreen=" << (settings.fullscreen ? 1 : 0) << "\n"
-             << "scale=" << settings.scale << "\n";
+             << "fullscreen=" << (settings.window.fullscreen ? 1 : 0) << "\n"
+             << "scale=" << settings.window.scale << "\n";
+        if (settings.pad.pauseButton != PadSettings::START_BUTTON) {
+            file << "pad_pause=" << settings.pad.pauseButton << "\n";
+        }
+        if (settings.pad.deadZone != PadSettings::DEAD_ZONE) {
+            file << "pad_dead_zone=" << settings.pad.deadZone << "\n";
+        }
         file.close();
         if (!file) {
             Log::Line("Error: Could not write settings file " + path);

@@ -30,15 +30,16 @@ static WindowSettings ChooseWindowSettings(const WindowSettings& remembered, con
 
 // what the game's ending needs of its start
 static std::string settingsPath;
-static WindowSettings remembered;
+static Settings remembered;
 static bool started = false;
 
 static void EndGame() {
     const WindowSettings last = Game::GetWindowSettings();
     Game::Close();
     // a game that never started changed nothing worth remembering
-    if (started && (last.scale != remembered.scale || last.fullscreen != remembered.fullscreen)) {
-        SettingsFile::Save(settingsPath, last);
+    if (started &&
+        (last.scale != remembered.window.scale || last.fullscreen != remembered.window.fullscreen)) {
+        SettingsFile::Save(settingsPath, {last, remembered.pad});
     }
 }
 
@@ -57,7 +58,7 @@ int main(int argc, char** argv) {
     settingsPath = Platform::SettingsPath();
     remembered = SettingsFile::Load(settingsPath);
 
-    Game::Initialize(ChooseWindowSettings(remembered, options));
+    Game::Initialize(ChooseWindowSettings(remembered.window, options), remembered.pad);
     started = Game::IsRunning();
     Platform::RunGame({Game::STEP_MS, Game::Step, EndGame});
     return 0;

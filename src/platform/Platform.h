@@ -41,9 +41,13 @@ public:
     // keys
     // the SDL 1.2 symbol of a key event's symbol, the numbering of the game's key table
     static int Sdl12Symbol(int symbol);
+    // whether the game reads the joysticks itself (a desktop); in the browser the page
+    // reads the gamepads and presses the game's keys
+    static bool ReadsJoysticks();
 
     // video
-    // before SDL starts: what is asked of SDL's video driver; a user's own settings win
+    // before SDL starts: what is asked of SDL's video driver and its joysticks; a user's own
+    // settings win
     static void PrepareVideoDriver();
     // before a change of video mode; false when the mode must not change (a failure's line
     // written)

@@ -21,6 +21,10 @@ int Platform::Sdl12Symbol(int symbol) {
     return symbol;
 }
 
+bool Platform::ReadsJoysticks() {
+    return true;
+}
+
 bool Platform::SwapShowsFrame() {
     return true;
 }

@@ -232,6 +232,10 @@ bool Platform::EndModeChange() {
     return true;
 }
 
+bool Platform::ReadsJoysticks() {
+    return false;
+}
+
 bool Platform::SwapShowsFrame() {
     return false;
 }

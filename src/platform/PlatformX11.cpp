@@ -53,6 +53,10 @@ void Platform::PrepareVideoDriver() {
     // draw OpenGL into a picture of its own and scale that to the window, which changes the
     // colours of blended pixels that the game copies; classic SDL 1.2 ignores the variable.
     setenv("SDL12COMPAT_OPENGL_SCALING", "0", 0);
+    // Pads come in SDL 2's game controller layout, the same for every known pad (the d-pad
+    // as buttons, Start one number), rather than numbered as each device numbers itself;
+    // classic SDL 1.2 ignores the variable.
+    setenv("SDL12COMPAT_USE_GAME_CONTROLLERS", "1", 0);
 }
 
 bool Platform::BeginModeChange() {

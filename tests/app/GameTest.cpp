@@ -84,6 +84,25 @@ TEST_F(Driver, KeysArriveAfterTheUpdateOfTheirFrame) {
                               "draw", "events", "update", "draw"}));
 }
 
+// a pad's hat is read where a key is: after the update of its frame, before the next
+TEST_F(Driver, APadsHatArrivesInTheStepOfAKeyPress) {
+    SDL_Event hat = {};
+    hat.type = SDL_JOYHATMOTION;
+    hat.jhat.value = SDL_HAT_LEFT;
+    SDL_PushEvent(&hat);
+    PushKey(SDL_KEYDOWN, SDLK_a);
+    Game::RunDesktopStep();
+    EXPECT_FALSE(Current()->Snapshot()->IsDown(SDLK_LEFT));
+    Game::RunDesktopStep();
+    EXPECT_TRUE(Current()->Snapshot()->IsDown(SDLK_LEFT));
+    EXPECT_TRUE(Current()->Snapshot()->IsPressed('a'));
+    hat.jhat.value = SDL_HAT_CENTERED;
+    SDL_PushEvent(&hat);
+    Game::RunDesktopStep();
+    Game::RunDesktopStep();
+    EXPECT_FALSE(Current()->Snapshot()->IsDown(SDLK_LEFT));
+}
+
 TEST_F(Driver, EscapeEndsTheLoopAfterItsFrame) {
     PushKey(SDL_KEYDOWN, SDLK_ESCAPE);
     RunGame();
