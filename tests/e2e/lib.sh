@@ -28,6 +28,28 @@ start_game() {
 
 shot() { import -window "$WINDOW" "$WORK/$1.png"; }
 probe() { "$BUILD/tests/shot_probe" "$@"; }
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+
+# Two shots a second apart while the player runs left: fails unless it moved about a pixel a
+# step (62.5 a second, within a fifth). A screenshot is taken at some moment while import
+# runs, which a loaded machine stretches: the time between the two lies between the gap of
+# the two runs and their whole span. The player's x in each is left in RUN_X1 and RUN_X2.
+expect_running_speed() {
+    local t1 t2 t3 t4 moved
+    t1=$(now_ms)
+    shot moving1
+    t2=$(now_ms)
+    sleep 1
+    t3=$(now_ms)
+    shot moving2
+    t4=$(now_ms)
+    read -r RUN_X1 _ _ < <(probe "$WORK/moving1.png" find FFF2B0 40)
+    read -r RUN_X2 _ _ < <(probe "$WORK/moving2.png" find FFF2B0 40)
+    moved=$((RUN_X1 - RUN_X2))
+    echo "moved $moved pixels in $((t3 - t2)) to $((t4 - t1)) ms"
+    [ $((moved * 1000 * 5)) -ge $((62 * 4 * (t3 - t2))) ] && [ $((moved * 1000 * 5)) -le $((63 * 6 * (t4 - t1))) ] ||
+        fail "moved $moved pixels in $((t3 - t2)) to $((t4 - t1)) ms, not about 62 a second"
+}
 
 # waits for the game to end by itself; fails after SECONDS
 wait_exit() {

@@ -13,23 +13,7 @@ read -r x0 _ count < <(probe "$WORK/before.png" find FFF2B0 40)
 xdotool mousemove --window "$WINDOW" 224 248 keydown a
 sleep 0.3
 xdotool keyup a
-# A screenshot is taken at some moment while import runs, which a loaded machine stretches:
-# the time between the two lies between the gap of the two runs and their whole span.
-now_ms() { echo $(($(date +%s%N) / 1000000)); }
-t1=$(now_ms)
-shot moving1
-t2=$(now_ms)
-sleep 1
-t3=$(now_ms)
-shot moving2
-t4=$(now_ms)
-read -r x1 _ _ < <(probe "$WORK/moving1.png" find FFF2B0 40)
-read -r x2 _ _ < <(probe "$WORK/moving2.png" find FFF2B0 40)
-moved=$((x1 - x2))
-echo "moved $moved pixels in $((t3 - t2)) to $((t4 - t1)) ms"
-# a pixel a frame at 62.5 frames a second, within a fifth
-[ $((moved * 1000 * 5)) -ge $((62 * 4 * (t3 - t2))) ] && [ $((moved * 1000 * 5)) -le $((63 * 6 * (t4 - t1))) ] ||
-    fail "moved $moved pixels in $((t3 - t2)) to $((t4 - t1)) ms, not about 62 a second"
+expect_running_speed
 [ "$(probe "$WORK/moving2.png" pixel 232 376)" = "000000" ] || fail "the pellet on the way is still there"
 
 travolk_key "$WINDOW" p
