@@ -39,6 +39,7 @@ export function startEditor({ play }) {
         cursor: { row: 0, column: 0 },
         cursorShown: false, // once the keys move it; a pointer's painting hides it
         findings: [],
+        walls: null, // the wall cells the grid's picture was drawn for
         findingAt: new Map(), // the findings by cell
     };
 
@@ -62,7 +63,12 @@ export function startEditor({ play }) {
         findingList.show(checked.findings);
         showHistory();
         playButton.disabled = !checked.playable;
-        grid.setPicture(mazePicture(text));
+        // only walls change the game's picture of the maze
+        const walls = [...text].map((letter) => (letter === mazeRules().letters.wall ? "1" : "0")).join("");
+        if (walls !== state.walls) {
+            state.walls = walls;
+            grid.setPicture(mazePicture(text));
+        }
         if (cells === null) {
             grid.drawAll(view());
         } else {
