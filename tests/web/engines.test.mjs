@@ -7,7 +7,7 @@ import assert from "node:assert/strict";
 import { mkdirSync, mkdtempSync, readFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
-import { framesDiffer, desktopReference } from "./lib.mjs";
+import { framesDiffer, desktopReference, withoutDecisions } from "./lib.mjs";
 import { startEngine } from "./engines.mjs";
 
 const SOURCE = join(import.meta.dirname, "..", "..");
@@ -15,7 +15,6 @@ const ENGINES = (process.env.TRAVOLK_ENGINES ?? "firefox webkit").split(" ").fil
 const DESKTOP_SPEED = 62.5; // px/s
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 const work = mkdtempSync(join(tmpdir(), "travolk-engines-"));
-const withoutDecisions = (lines) => lines.filter((line) => !/^[0-9]+$/.test(line));
 const reportText = (engine) => engine.run(() => document.getElementById("maze-report").textContent);
 
 before(() => {

@@ -6,7 +6,7 @@ import { mkdtempSync, readFileSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { startBrowser, openGame, logLines, holdKey, sleep, playerAt, savedFrame, framesDiffer, desktopReference,
-    stepsAndFrames, FRAME } from "./lib.mjs";
+    stepsAndFrames, withoutDecisions, FRAME } from "./lib.mjs";
 
 const work = mkdtempSync(join(tmpdir(), "travolk-web-"));
 const DESKTOP_SPEED = 62.5; // px/s: a pixel a step, a step every 16 ms
@@ -19,7 +19,6 @@ after(async () => {
     await session.close();
 });
 
-const withoutDecisions = (lines) => lines.filter((line) => !/^[0-9]+$/.test(line));
 
 test("starts, logs and draws as the desktop game does", async () => {
     desktopReference(work);

@@ -57,6 +57,9 @@ export async function openGame(session, { width = 800, height = 600, path = "", 
     return { page, errors };
 }
 
+// the start-up lines without the enemies' random choices (a number a line)
+export const withoutDecisions = (lines) => lines.filter((line) => !/^[0-9]+$/.test(line));
+
 export async function logLines(page) {
     return (await page.$eval("#log", (log) => log.textContent)).split("\n").filter((line) => line !== "");
 }
