@@ -12,6 +12,9 @@ after(async () => {
     await session.close();
 });
 
+// Keys are held 300 ms: a press and release that fall into one step of a stalled page are
+// never seen by the game, as on a desktop.
+
 // a screen lock that records its story in window.locks: "taken" and "released"
 function fakeWakeLock() {
     window.locks = [];
@@ -55,12 +58,12 @@ test("away: play pauses once and waits for p; the screen is kept on only while p
     assert.equal((await playerAt(page)).x, waiting.x, "the game ran on after the player came back");
     assert.ok(await noteShown(page), "no note on how to go on");
 
-    await holdKey(page, "p");
+    await holdKey(page, "p", 300);
     await waitForLine(page, "Not pausing");
     assert.equal(await noteShown(page), false);
     await page.waitForFunction(() => window.locks.join(" ") === "taken released taken");
     // paused by the player: looking away says nothing more
-    await holdKey(page, "p");
+    await holdKey(page, "p", 300);
     await lookAway(page);
     assert.deepEqual(await pauses(page), ["Pausing", "Not pausing", "Pausing"]);
     assert.equal(await noteShown(page), false, "a note over the player's own pause");
@@ -70,23 +73,31 @@ test("away: play pauses once and waits for p; the screen is kept on only while p
 });
 
 // Down held at the start, where a wall is below: stuck, it would win over every later
-// direction and keep the player still.
+// direction and keep the player still. The enemies wander at random: a game in which one
+// caught the player (the level loaded again) is played once more.
 test("away: a key held is let go, so the player runs left to the wall", async () => {
-    const { page, errors } = await openGame(session);
-    const start = await playerAt(page);
-    await page.keyboard.down("ArrowDown");
-    await sleep(200);
-    await lookAway(page);
-    await holdKey(page, "p");
-    await waitForLine(page, "Not pausing");
-    await holdKey(page, "ArrowLeft");
-    await sleep(3000);
-    const end = await playerAt(page);
-    await page.keyboard.up("ArrowDown");
-    // nine cells to the left, where the row's wall stops it
-    assert.ok(Math.abs(start.x - end.x - 9 * 16) <= 2, `from ${start.x} to ${end.x}`);
-    assert.deepEqual(errors, []);
-    await page.close();
+    for (let game = 1; ; game++) {
+        const { page, errors } = await openGame(session);
+        const start = await playerAt(page);
+        await page.keyboard.down("ArrowDown");
+        await sleep(200);
+        await lookAway(page);
+        await holdKey(page, "p", 300);
+        await waitForLine(page, "Not pausing");
+        await holdKey(page, "ArrowLeft", 300);
+        await sleep(3000);
+        const end = await playerAt(page);
+        await page.keyboard.up("ArrowDown");
+        const caught = (await logLines(page)).filter((line) => line === "EOF reached").length > 1;
+        await page.close();
+        if (caught && game < 3) {
+            continue;
+        }
+        // nine cells to the left, where the row's wall stops it
+        assert.ok(Math.abs(start.x - end.x - 9 * 16) <= 2, `from ${start.x} to ${end.x}`);
+        assert.deepEqual(errors, []);
+        return;
+    }
 });
 
 test("away: a browser without a screen lock plays as before", async () => {
@@ -95,7 +106,7 @@ test("away: a browser without a screen lock plays as before", async () => {
     });
     assert.equal(await page.evaluate(() => "wakeLock" in navigator), false);
     await lookAway(page);
-    await holdKey(page, "p");
+    await holdKey(page, "p", 300);
     await waitForLine(page, "Not pausing");
     assert.deepEqual(errors, []);
     await page.close();
