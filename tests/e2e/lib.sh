@@ -79,5 +79,21 @@ expect_shutdown_last() {
     [ "$(tail -n 12 "$WORK/out.log")" = "$SHUTDOWN" ] || fail "the log does not end with the shutdown lines"
 }
 
+# expect_cells_as_in SHOT MAP: every cell's centre in the window's picture SHOT is as the
+# maze file MAP says: a wall's fill, a pellet's white or green, away from the actors
+expect_cells_as_in() {
+    convert "$1" txt:- | awk -F'[,: ]+' '$1 % 16 == 8 && $2 % 16 == 8 {print int($2 / 16), int($1 / 16), $0}' |
+        sed -E 's/^([0-9]+) ([0-9]+) .*#([0-9A-F]{6}).*/\1 \2 \3/' >"$WORK/centres.txt"
+    local wrong
+    wrong=$(awk 'NR == FNR {row[NR - 1] = $0; next}
+        {r = $1; c = $2; cell = substr(row[r], c + 1, 1)
+         if ((r >= 10 && r <= 12) || (r >= 22 && r <= 24 && c >= 13 && c <= 17)) next
+         if (cell == "X" && $3 != "101850") print r "," c " wall " $3
+         if ((cell == "D" || cell == "B") && ($3 == "000000" || $3 == "101850")) print r "," c " pellet " $3}' \
+        "$2" "$WORK/centres.txt")
+    [ -z "$wrong" ] || fail "cells not as $2 says: $(echo "$wrong" | head -n 5)"
+    [ "$(wc -l <"$WORK/centres.txt")" = 868 ] || fail "read $(wc -l <"$WORK/centres.txt") cell centres"
+}
+
 # the remembered settings of the runs of one test stay in its own folder
 export XDG_CONFIG_HOME="$WORK/config"
