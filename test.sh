@@ -2,9 +2,8 @@
 # Builds the game and runs the whole suite: in the Release build; again in it under the
 # other SDL 1.2 implementation where the system has two; then in a build with
 # AddressSanitizer, UndefinedBehaviorSanitizer and leak checking, which also replays the
-# fuzzing corpora; then builds the Debian package, checks it, installs, plays and purges
-# it. The tests that need a display run in a virtual one (Xvfb). Exits non-zero on any
-# failure.
+# fuzzing corpora. The tests that need a display run in a virtual one (Xvfb). Exits
+# non-zero on any failure. The Debian package is built and tested by scripts/package.sh.
 set -euo pipefail
 source "$(dirname "$0")/scripts/setup.sh"
 travolk_install_test_packages
@@ -20,5 +19,3 @@ fi
 
 travolk_build_sanitized
 (cd "$TRAVOLK_ROOT/build-sanitize" && travolk_sanitizer_env && "${TRAVOLK_XVFB[@]}" ctest --output-on-failure -j "$(nproc)")
-
-"$TRAVOLK_ROOT/scripts/package.sh"
