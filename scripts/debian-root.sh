@@ -80,6 +80,12 @@ debian_root_new() {
     mount --make-rslave "$2/dev"
 }
 
+# debian_root_remove ROOT: unmounts ROOT and removes it
+debian_root_remove() {
+    debian_root_unmount "$1"
+    rm -rf "$1"
+}
+
 # debian_root_run ROOT COMMAND: runs COMMAND in /root/travolk inside ROOT, as a new root
 # login would
 debian_root_run() {

@@ -5,13 +5,13 @@
 
 # Source packages come from the archive this machine installs from: a deb-src entry for
 # each of its deb entries. The same archive's oldest release that the project builds on
-# (TRAVOLK_PACKAGE_RELEASE) is offered too: a mirror may lack the newest source of a
+# (TRAVOLK_OLDEST_RELEASE) is offered too: a mirror may lack the newest source of a
 # package, and an older one builds the same library.
 add_source_entries() {
     local list=/etc/apt/sources.list.d/travolk-deb-src
     local release older=""
     release=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
-    [ -n "$release" ] && [ "$release" != "$TRAVOLK_PACKAGE_RELEASE" ] && older=$TRAVOLK_PACKAGE_RELEASE
+    [ -n "$release" ] && [ "$release" != "$TRAVOLK_OLDEST_RELEASE" ] && older=$TRAVOLK_OLDEST_RELEASE
     if [ -f /etc/apt/sources.list ]; then
         sed -n 's/^deb /deb-src /p' /etc/apt/sources.list |
             awk -v release="$release" -v older="$older" '{ print } older != "" && $3 == release { $3 = older; print }'

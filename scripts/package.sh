@@ -15,6 +15,9 @@ source "$TRAVOLK_ROOT/scripts/debian-root.sh"
 [ "$(id -u)" -eq 0 ] || { echo "scripts/package.sh needs root (debootstrap, chroot, piuparts)" >&2; exit 2; }
 release=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
 out="$TRAVOLK_ROOT/build-package"
+# the clean roots of the build and of autopkgtest's testbed, removed after their step
+build_root="$TRAVOLK_ROOTS_CACHE/$release-package"
+test_root="$TRAVOLK_ROOTS_CACHE/$release-autopkgtest"
 # the last build that passed, as a repository of one package for piuparts' upgrade test
 previous="$TRAVOLK_ROOTS_CACHE/$release-package-previous"
 
@@ -39,7 +42,7 @@ check_lintian() {
 }
 
 build_packages() {
-    local root="$TRAVOLK_ROOTS_CACHE/$release-package" options="${DEB_BUILD_OPTIONS:-}" status=0
+    local root=$build_root options="${DEB_BUILD_OPTIONS:-}" status=0
     [[ "$options" == *parallel=* ]] || options="$options parallel=$(nproc)"
     rm -rf "$out"
     mkdir -p "$out"
@@ -60,8 +63,7 @@ build_packages() {
     if [ "$status" = 0 ]; then
         check_lintian "$root" || status=$?
     fi
-    debian_root_unmount "$root"
-    rm -rf "$root"
+    debian_root_remove "$root"
     return "$status"
 }
 
@@ -70,14 +72,13 @@ build_packages() {
 # check runs this), and null would test on this machine, whose packages could hide a
 # dependency the package lacks.
 run_autopkgtest() {
-    local root="$TRAVOLK_ROOTS_CACHE/$release-autopkgtest" status=0
+    local root=$test_root status=0
     travolk_install_packages autopkgtest
     debian_root_new "$release" "$root"
     autopkgtest --output-dir "$out/autopkgtest" "$out"/travolk_*.changes -- chroot "$root" >"$out/autopkgtest.log" 2>&1 || status=$?
     cat "$out/autopkgtest/summary"
     [ "$status" = 0 ] || grep -h -B 2 -A 12 "^FAIL" "$out"/autopkgtest/*-stdout 2>/dev/null || true
-    debian_root_unmount "$root"
-    rm -rf "$root"
+    debian_root_remove "$root"
     return "$status"
 }
 
@@ -114,6 +115,7 @@ keep_as_previous() {
     cp "$out"/travolk_*_"$(dpkg --print-architecture)".deb "$previous/"
 }
 
+trap 'debian_root_unmount "$build_root"; debian_root_unmount "$test_root"' EXIT
 trap 'exit 130' INT TERM
 echo "Building and testing the Debian packages for $release"
 timed "dpkg-buildpackage and lintian" build_packages

@@ -6,9 +6,8 @@ set -euo pipefail
 
 TRAVOLK_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 TRAVOLK_BUILD="$TRAVOLK_ROOT/build"
-# the oldest Debian release the package installs on; it is built there, and installs on the
-# newer releases too
-TRAVOLK_PACKAGE_RELEASE=bookworm
+# the oldest Debian release the project builds and plays on
+TRAVOLK_OLDEST_RELEASE=bookworm
 # the cross compiler's target for the Windows game
 TRAVOLK_WINDOWS_HOST=x86_64-w64-mingw32
 
