@@ -190,6 +190,12 @@ void Game::PausePlay() {
     }
 }
 
+void Game::RenewGraphics() {
+    if (_window) {
+        _window->RenewContext();
+    }
+}
+
 void Game::DoRestart() {
     ReplaceState();
 }

@@ -54,6 +54,8 @@ public:
     static void NewMaze();
     // play paused, as its pause key pauses it, unless it is paused already
     static void PausePlay();
+    // the GL context came back empty: the textures and the render state made again
+    static void RenewGraphics();
 
     // test doors: make a state current, and choose what a restart builds
     static GameState* GetState() { return _state; }

@@ -77,7 +77,15 @@ extern "C" EMSCRIPTEN_KEEPALIVE void travolk_pause_game() {
     WebPage::ReleaseKeys();
 }
 
-// the game held still (held 1) while the page's maze editor is open, or let go (held 0)
+// the game held still (held 1) while the page holds it (its maze editor open, its graphics
+// lost), or let go (held 0)
 extern "C" EMSCRIPTEN_KEEPALIVE void travolk_hold_game(int held) {
     WebPage::HoldGame(held != 0);
+}
+
+// The browser gave back the WebGL context it had taken away, empty: everything the game
+// kept in it made again, the GL emulation's first, then the game's textures and render state.
+extern "C" EMSCRIPTEN_KEEPALIVE void travolk_renew_graphics() {
+    WebPage::RenewContext();
+    Game::RenewGraphics();
 }

@@ -54,6 +54,23 @@ EM_JS(void, TellPageEnded, (), {
     }
 });
 
+// After the browser gave back the WebGL context it took away, empty: what emscripten's GL
+// emulation made in the old one is made again in it (the shader programs of its fixed
+// functions, its vertex buffers and the quads' index buffer), and the old texture names,
+// whose textures went with the old context, are let go. The game's own textures come
+// back through the game's upload (Game::RenewGraphics).
+EM_JS(void, RenewEmulatedGL, (), {
+    var context = GL.currentContext;
+    GL.textures.fill(null);
+    GLImmediate.rendererCache = GLImmediate.MapTreeLib.create();
+    GLImmediate.currentRenderer = null;
+    GLImmediate.lastRenderer = null;
+    GLImmediate.lastArrayBuffer = null;
+    GLImmediate.lastProgram = null;
+    GLImmediate.lastStride = -1;
+    GL.generateTempBuffers(true, context);
+});
+
 unsigned WebPage::StepsTaken() {
     return stepsTaken;
 }
@@ -98,6 +115,10 @@ void WebPage::ReleaseKeys() {
         PushKey(key.symbol, false);
     }
     tappedKey = 0;
+}
+
+void WebPage::RenewContext() {
+    RenewEmulatedGL();
 }
 
 void WebPage::TapKey(const std::string& name) {

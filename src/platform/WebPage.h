@@ -17,6 +17,9 @@ public:
     static void TapKey(const std::string& name);
     // every key the page can press let go, as when the player looks away
     static void ReleaseKeys();
+    // the WebGL context came back empty: what the GL emulation kept in it made again, before
+    // the game makes its own (Game::RenewGraphics)
+    static void RenewContext();
     // the game held still while the page has the player elsewhere, or let go on; nothing
     // when no game runs
     static void HoldGame(bool held);

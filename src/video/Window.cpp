@@ -107,6 +107,10 @@ void Window::AfterModeChange(bool texturesKept) {
     Render::SetViewport(_width, _height);
 }
 
+void Window::RenewContext() {
+    AfterModeChange(false);
+}
+
 WindowSettings Window::GetSettings() const {
     WindowSettings settings;
     settings.scale =

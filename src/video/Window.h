@@ -17,6 +17,9 @@ public:
     void ToggleFullscreen();
     // follows a window that the player resized; textures survive
     void Resize(int width, int height);
+    // after the GL context was made anew and empty (the browser took it away and gave it
+    // back): what lived in it made again, as after a mode change that lost the textures
+    void RenewContext();
 
     // size
     bool IsFullscreen() const { return _fullscreen; }

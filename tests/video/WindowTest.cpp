@@ -108,8 +108,9 @@ TEST_F(Fullscreen, ThereAndBackKeepsTexturesAndReturnsTo448x496) {
     Graphics::DeleteTexture(red);
 }
 
-TEST_F(Fullscreen, TexturesUploadedAgainIntoTheSameRecords) {
-    // as after a mode change that brought a new context: the GL names are gone
+TEST_F(Fullscreen, ANewContextGetsTexturesAndRenderStateAgainInTheSameRecords) {
+    // as after a mode change that brought a new context, or a context the browser gave back
+    // empty: the GL names are gone, and the render state is a new context's
     Texture* red = Graphics::CreateTexture(Pictures::Solid(100, 30, 0xFF0000FF), 1);
     const Texture* glyph = Graphics::GetChar(FONT_SANS, 'A');
     for (const Texture* texture : std::vector<const Texture*>{red, glyph, Graphics::GetTexture(GFX_MAP)}) {
@@ -117,10 +118,16 @@ TEST_F(Fullscreen, TexturesUploadedAgainIntoTheSameRecords) {
         glDeleteTextures(1, &id);
         EXPECT_FALSE(glIsTexture(id));
     }
-    Graphics::ReloadTextures();
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_BLEND);
+    glViewport(0, 0, 1, 1);
+    LogCapture log;
+    window->RenewContext();
+    EXPECT_EQ(log.Lines(), (Lines{"Changing viewport dimensions: 448, 496"}));
     EXPECT_TRUE(glIsTexture(red->id));
     EXPECT_TRUE(glIsTexture(glyph->id));
     EXPECT_TRUE(glIsTexture(Graphics::GetTexture(GFX_MAP)->id));
+    EXPECT_TRUE(glIsEnabled(GL_BLEND));
     ExpectPictureDrawn(red);
     Graphics::DeleteTexture(red);
 }
