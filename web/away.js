@@ -1,21 +1,36 @@
 // What the page does when the player looks away and back: play pauses when the page is
 // hidden or the window loses focus, every key held is let go, and the game waits paused
-// until the player goes on (p, the pause button or Start), with a note that says so. While
-// the player plays, the screen is kept on where the browser can.
+// until the player goes on (p, the pause button or Start), with a note that says so. The
+// same when the browser takes the game's graphics away, with a note that says why while
+// they are away. While the player plays, the screen is kept on where the browser can.
 import { game, pauseGame } from "./game.js";
 import { releaseControls } from "./controls.js";
 
 const note = document.getElementById("away-note");
+const NOTES = {
+    away: note.textContent,
+    graphicsLost: "The browser took the game's graphics away: the game is paused until they are back.",
+    graphicsBack: "Paused while the graphics were away: p, the pause button or Start goes on.",
+};
 let pausedAway = false; // the page paused play, and the player has not gone on since
+let pausedFor = NOTES.away; // the note to show while play stays paused by the page
 let screenLock = null;  // the screen's wake lock held
 let asking = false;     // a lock asked for and not yet given
 
-function lookedAway() {
+function lookedAway(why = NOTES.away) {
     releaseControls();
     if (game.playing) {
         pausedAway = true;
+        pausedFor = why;
         pauseGame();
     }
+}
+
+function graphicsChanged() {
+    if (!game.graphics) {
+        lookedAway(NOTES.graphicsBack);
+    }
+    showNote();
 }
 
 // The screen is kept on while the player plays and sees the page. The browser lets a lock
@@ -47,7 +62,8 @@ function showNote() {
     if (game.playing || !game.running) {
         pausedAway = false;
     }
-    note.hidden = !pausedAway;
+    note.textContent = game.graphics ? pausedFor : NOTES.graphicsLost;
+    note.hidden = game.graphics && !pausedAway;
 }
 
 export function watchAway() {
@@ -57,7 +73,8 @@ export function watchAway() {
         }
         keepScreenOn();
     });
-    window.addEventListener("blur", lookedAway);
+    window.addEventListener("blur", () => lookedAway());
+    game.addEventListener("graphics", graphicsChanged);
     for (const type of ["play", "ready", "ended", "failed"]) {
         game.addEventListener(type, () => {
             showNote();

@@ -162,7 +162,7 @@ export function startEditor({ play }) {
             state.draft = new MazeDraft(keptMaze() || currentMaze(), maze.rows, maze.columns);
             grid = new EditorGrid(gridCanvas, maze);
         }
-        holdGame(true);
+        holdGame("editor", true);
         editor.hidden = false;
         editButton.setAttribute("aria-expanded", "true");
         grid.fit();
@@ -173,7 +173,7 @@ export function startEditor({ play }) {
     function close() {
         editor.hidden = true;
         editButton.setAttribute("aria-expanded", "false");
-        holdGame(false);
+        holdGame("editor", false);
         element("canvas").focus();
     }
 

@@ -6,13 +6,20 @@
 // Events of `game`: "loading" (detail: the percent loaded, or null while unknown), "loaded",
 // "ready" (a game started: it answers requests), "ended" (Escape), "failed" (detail: the
 // error; only a new page plays again), "line" (detail: a line the game wrote), "play" (play
-// paused or went on, or the page held or let go of the game: see playing).
+// paused or went on, or the page held or let go of the game: see playing), "graphics" (the
+// browser took the game's WebGL context away, or gave it back: see graphics).
 class Game extends EventTarget {
-    ready = false;   // its code has loaded, so it answers requests
-    running = false; // a game is being played (or paused)
-    failed = false;  // an error stopped it
-    held = false;    // the page holds it still (its maze editor is open)
-    paused = false;  // the game's own pause
+    ready = false;    // its code has loaded, so it answers requests
+    running = false;  // a game is being played (or paused)
+    failed = false;   // an error stopped it
+    holds = new Set(); // why the page holds it still: "editor" (open), "graphics" (lost)
+    paused = false;   // the game's own pause
+    graphics = true;  // its WebGL context is there to draw in
+
+    // the page holds it still, for one reason or more
+    get held() {
+        return this.holds.size > 0;
+    }
 
     // the player plays now: a game runs, neither paused nor held
     get playing() {
@@ -72,6 +79,27 @@ function makeContext(canvas) {
     return canvas.getContext("webgl", attributes) || canvas.getContext("experimental-webgl", attributes);
 }
 
+// A phone short of memory, or a GPU reset, takes the WebGL context away; the browser gives
+// it back, empty, only to a page that asked for it by preventing the loss's default. While
+// it is away the listeners hear first (they pause play) and the game is held; once it is
+// back, the game makes again what it kept there, and is let go.
+function watchContext(canvas) {
+    canvas.addEventListener("webglcontextlost", (event) => {
+        event.preventDefault();
+        game.graphics = false;
+        tell("graphics");
+        holdGame("graphics", true);
+    });
+    canvas.addEventListener("webglcontextrestored", () => {
+        if (game.ready) {
+            Module.ccall("travolk_renew_graphics", null, [], []);
+        }
+        game.graphics = true;
+        holdGame("graphics", false);
+        tell("graphics");
+    });
+}
+
 // Loads the game to play on canvas, where the browser can run it; else the feature it
 // lacks ("WebAssembly" or "WebGL"), and nothing loads.
 export function loadGame(canvas) {
@@ -82,6 +110,7 @@ export function loadGame(canvas) {
     if (!context) {
         return "WebGL";
     }
+    watchContext(canvas);
     window.Module = {
         canvas,
         preinitializedWebGLContext: context,
@@ -153,11 +182,17 @@ export function tapKey(key) {
     }
 }
 
-// The game stops taking steps while held, and goes on where it stopped.
-export function holdGame(held) {
-    game.held = held;
-    if (game.ready) {
-        Module.ccall("travolk_hold_game", null, ["number"], [held ? 1 : 0]);
+// The game stops taking steps while the page holds it for any reason (see holds), and goes
+// on where it stopped once no reason is left.
+export function holdGame(reason, held) {
+    const before = game.held;
+    if (held) {
+        game.holds.add(reason);
+    } else {
+        game.holds.delete(reason);
+    }
+    if (game.ready && game.held !== before) {
+        Module.ccall("travolk_hold_game", null, ["number"], [game.held ? 1 : 0]);
     }
     tell("play");
 }

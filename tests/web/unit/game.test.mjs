@@ -11,9 +11,15 @@ globalThis.document = {
     createElement: () => ({}),
     body: { appendChild: (script) => scripts.push(script.src) },
 };
-const canvas = (webgl) => ({ getContext: () => (webgl ? {} : null) });
+const canvasListeners = {};
+const canvas = (webgl) => ({
+    getContext: () => (webgl ? {} : null),
+    addEventListener: (type, listener) => {
+        canvasListeners[type] = listener;
+    },
+});
 
-const { game, loadGame, startGame, checkMaze, mazeRules, mazePicture } = await import("../../../web/game.js");
+const { game, loadGame, startGame, holdGame, checkMaze, mazeRules, mazePicture } = await import("../../../web/game.js");
 
 // the game's answers, as a fake runtime gives them: JSON texts, and a heap of bytes
 const answers = {
@@ -86,4 +92,21 @@ test("the game's life: loading, ready, ended, and a failure that ends it for goo
     assert.deepEqual(calls, ["callMain"]);
     assert.deepEqual(told, [["loading", 25], ["loading", 25], "loaded", ["line", "Loading graphics"],
         "ready", "ended", "ready", ["failed", "a broken step"]]);
+});
+
+test("a lost WebGL context: asked back, the game held until it is back, then made again in it", () => {
+    const told = [];
+    game.addEventListener("graphics", () => told.push([game.graphics, game.held]));
+    globalThis.Module = runtime;
+    asked.length = 0;
+    let asksBack = false;
+    holdGame("editor", true);
+    canvasListeners.webglcontextlost({ preventDefault: () => (asksBack = true) });
+    assert.ok(asksBack, "the browser is not asked to give the context back");
+    holdGame("editor", false);
+    assert.equal(game.held, true, "closing the editor let go of a game without graphics");
+    canvasListeners.webglcontextrestored({});
+    assert.equal(game.held, false);
+    assert.deepEqual(told, [[false, true], [true, false]]);
+    assert.deepEqual(asked, ["travolk_hold_game", "travolk_renew_graphics", "travolk_hold_game"]);
 });
