@@ -1,7 +1,8 @@
 // The editor's grid: the maze as the game draws it, its walls taken from the game's own
 // maze picture, with the editor's marks over it (pellets, the fixed places, the findings,
-// the keys' cursor). It is drawn in screen pixels, so that the marks stay sharp at any
-// size, and a few cells can be drawn again alone.
+// the keys' cursor). Its element is the whole maze, placed and sized in its area as its
+// view says; it is drawn in screen pixels, so that the marks stay sharp at any zoom, and
+// a few cells can be drawn again alone.
 const PELLET = "#f4f4f0";
 const BIG_PELLET = "#80ff80";
 const NOT_READ = "#555";
@@ -11,6 +12,9 @@ const PLACE_COLOURS = { "player-start": "#fff2b0", "release-point": "#ff0000", p
 const ERROR = "#ff4040";
 const WARNING = "#ffb000";
 const CURSOR = "#ffffff";
+// the most pixels a canvas may have on some phones' browsers: a grid zoomed further has
+// fewer screen pixels a CSS pixel
+const MAX_CANVAS_PIXELS = 4096 * 4096;
 
 export class EditorGrid {
     // canvas: the grid's; maze: what the game says a maze is (its rules)
@@ -29,17 +33,27 @@ export class EditorGrid {
         return row * this.maze.columns + column;
     }
 
-    // The grid at the size the page gives it, whole screen pixels a cell; a new size clears
-    // it, to be drawn again.
-    fit() {
-        const { rows, columns } = this.maze;
-        const box = this.canvas.parentElement.getBoundingClientRect();
-        const cell = Math.max(4, Math.floor(Math.min(box.width / columns, box.height / rows)));
-        const ratio = window.devicePixelRatio || 1;
-        this.canvas.style.width = cell * columns + "px";
-        this.canvas.style.height = cell * rows + "px";
-        this.canvas.width = Math.round(cell * columns * ratio);
-        this.canvas.height = Math.round(cell * rows * ratio);
+    // The grid where the view (a GridView) places it, at its size. Its pixels follow its
+    // size, a screen pixel each, and a new size clears it, to be drawn again: true then.
+    // Not sharp (during a pinch): its place and size change alone, the browser scaling the
+    // pixels it has, until it is shown sharp again.
+    show(view, sharp = true) {
+        const style = this.canvas.style;
+        style.width = view.width + "px";
+        style.height = view.height + "px";
+        style.transform = `translate(${view.x}px, ${view.y}px)`;
+        if (!sharp) {
+            return false;
+        }
+        const ratio = Math.min(window.devicePixelRatio || 1, Math.sqrt(MAX_CANVAS_PIXELS / (view.width * view.height)));
+        const width = Math.round(view.width * ratio);
+        const height = Math.round(view.height * ratio);
+        if (width === this.canvas.width && height === this.canvas.height) {
+            return false;
+        }
+        this.canvas.width = width;
+        this.canvas.height = height;
+        return true;
     }
 
     // the cell under a point of the page, held inside the grid

@@ -3,11 +3,14 @@
 const STORAGE_KEY = "travolk-editor-maze";
 export const SAVED_NAME = "travolk-maze.txt";
 
+// True when kept; false when the browser refuses the page its storage (site data blocked,
+// some private modes) or it is full.
 export function keepMaze(text) {
     try {
         localStorage.setItem(STORAGE_KEY, text);
+        return true;
     } catch (error) {
-        console.warn("The editor's maze is not kept: " + error);
+        return false;
     }
 }
 

@@ -46,6 +46,17 @@ export class MazeDraft {
         this.stroke = null;
     }
 
+    // The stroke begun taken back, as if never painted, and not kept as a step (a second
+    // finger came: the first was the start of a pinch). The cells it had changed.
+    cancelStroke() {
+        const changes = this.stroke || [];
+        for (const change of [...changes].reverse()) {
+            this.cells[change.row][change.column] = change.before;
+        }
+        this.stroke = null;
+        return changes.map(({ row, column }) => ({ row, column }));
+    }
+
     // Paints one cell (and its mirror image when mirror is set) into the stroke, or as a
     // step of its own outside one. True when a cell changed.
     paint(row, column, letter, mirror = false) {

@@ -8,6 +8,7 @@ import { startControls } from "./controls.js";
 import { startEditor } from "./editor.js";
 import { keepOffline } from "./offline.js";
 import { watchAway } from "./away.js";
+import { Disclosure } from "./disclosure.js";
 
 const canvas = document.getElementById("canvas");
 // the game's sizes, as the build wrote them into the page (SDL sets the canvas's size later)
@@ -187,10 +188,17 @@ playArea.addEventListener("drop", (event) => {
     playArea.classList.remove("dropping");
     offerFile(event.dataTransfer.files[0]);
 });
-// While the editor is open the keys are its own, and never reach the game (which listens
-// further down). Otherwise the game's keys must not scroll the page; F11 and Alt+Enter
-// switch the game area's fullscreen, as the desktop game's window.
+// Escape closes the bar's menu first. While the editor is open the keys are its own, and
+// never reach the game (which listens further down). Otherwise the game's keys must not
+// scroll the page; F11 and Alt+Enter switch the game area's fullscreen, as the desktop
+// game's window.
+const barMenu = new Disclosure(document.getElementById("bar-more"), document.getElementById("bar-menu"));
 window.addEventListener("keydown", (event) => {
+    if (event.key === "Escape" && barMenu.close()) {
+        event.stopPropagation();
+        event.preventDefault();
+        return;
+    }
     if (editor.isOpen()) {
         event.stopPropagation();
         editor.handleKey(event);
@@ -209,7 +217,8 @@ window.addEventListener("keypress", (event) => {
         event.stopPropagation();
     }
 }, true);
-window.addEventListener("resize", fitCanvas);
+// the stage's size follows the window's, and the bar's where its lines wrap
+new ResizeObserver(fitCanvas).observe(stage);
 // SDL sizes the canvas when the game sets its video mode, and clears its style
 new MutationObserver(() => {
     if (!canvas.style.width) {

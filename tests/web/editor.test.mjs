@@ -7,7 +7,7 @@ import { execFileSync } from "node:child_process";
 import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
-import { startBrowser, openGame, logLines, sleep, savedFrame, framesDiffer, desktopReference, PHONE } from "./lib.mjs";
+import { startBrowser, openGame, logLines, sleep, savedFrame, framesDiffer, desktopReference, PHONE, touch, twoFingers } from "./lib.mjs";
 import { encodeMaze } from "../../web/maze-link.js";
 
 const SOURCE = join(import.meta.dirname, "..", "..");
@@ -42,6 +42,8 @@ async function openEditor(page) {
 }
 
 const kept = (page) => page.evaluate(() => localStorage.getItem("travolk-editor-maze"));
+// a finger's events reach the page after the protocol's call returns
+const keptAs = (page, maze) => page.waitForFunction((wanted) => localStorage.getItem("travolk-editor-maze") === wanted, {}, maze);
 const report = (page) => page.$$eval("#editor-report li", (items) => items.map((item) => item.textContent));
 const disabled = (page, id) => page.$eval(id, (button) => button.disabled);
 const loads = async (page) => (await logLines(page)).filter((line) => line === "EOF reached").length;
@@ -292,24 +294,74 @@ test("the grid's walls are the game's own maze picture, cell by cell, enlarged t
     await page.close();
 });
 
-test("a finger's drag paints on a phone, and the page stays still; the report keeps up", async () => {
+// the grid's box on the page, and its canvas's pixels across
+const gridBox = (page) => page.$eval("#editor-grid", (grid) => ({ ...grid.getBoundingClientRect().toJSON(), pixels: grid.width }));
+const pageStill = (page) => page.evaluate(() => window.scrollX + window.scrollY + Math.abs(visualViewport.scale - 1));
+
+test("fingers on a phone: a tap and a drag paint, a second finger cancels, two pan and zoom; the report keeps up", async () => {
     const { page, errors } = await openGame(session, { width: 390, height: 844, screen: PHONE });
     await page.tap("#edit");
     await page.waitForSelector("#editor:not([hidden])");
+    await page.tap("#editor-more");
     await page.tap("#editor-from-game");
     await page.tap("#tool-empty");
-    const box = await page.$eval("#editor-grid", (grid) => grid.getBoundingClientRect().toJSON());
-    assert.ok(box.width >= 0.9 * 390, `the grid is ${box.width} px wide`);
-    const run = Array.from({ length: 8 }, (_, i) => [4, 2 + i]);
-    const from = await cellPoint(page, ...run[0]);
-    const to = await cellPoint(page, ...run.at(-1));
-    const finger = await page.touchscreen.touchStart(from.x, from.y);
-    for (let step = 1; step <= 8; step++) {
-        await finger.move(from.x + (to.x - from.x) * step / 8, from.y + (to.y - from.y) * step / 8);
-    }
-    await finger.end();
-    assert.equal(await kept(page), painted(run, "S"));
-    assert.equal(await page.evaluate(() => window.scrollX + window.scrollY + Math.abs(visualViewport.scale - 1)), 0);
+    // a tap paints its cell, a drag its stroke: beside the player's start, where the editor opens
+    const tapped = await cellPoint(page, 23, 12);
+    await page.touchscreen.tap(tapped.x, tapped.y);
+    await keptAs(page, painted([[23, 12]], "S"));
+    const run = Array.from({ length: 4 }, (_, i) => [20, 9 + i]);
+    const [from, to] = [await cellPoint(page, ...run[0]), await cellPoint(page, ...run.at(-1))];
+    await touch(page, [[from], [to], []]);
+    const stroked = painted([[23, 12], ...run], "S");
+    await keptAs(page, stroked);
+
+    // a second finger: the first one's stroke undone, the fingers zoom in, nothing painted
+    const opened = await gridBox(page);
+    const [a, b] = [await cellPoint(page, 26, 10), await cellPoint(page, 26, 16)];
+    await touch(page, [[a], [{ x: a.x + 30, y: a.y }], [{ x: a.x + 30, y: a.y }, b],
+        ...twoFingers([{ x: a.x + 30, y: a.y }, b], [{ x: a.x - 60, y: a.y }, { x: b.x + 60, y: b.y }]).slice(1), []]);
+    assert.equal(await kept(page), stroked, "a pinch painted");
+    assert.equal(await disabled(page, "#redo"), true, "the cancelled stroke became a step");
+    const zoomed = await gridBox(page);
+    assert.ok(zoomed.width > opened.width * 1.5, `${opened.width} px wide, then ${zoomed.width}`);
+
+    // as far in and out as fingers go: 48 px cells, the whole maze; two fingers pan; sharp
+    const area = await page.$eval("#editor-area", (element) => element.getBoundingClientRect().toJSON());
+    const middle = { x: area.x + area.width / 2, y: area.y + area.height / 2 };
+    const apart = (d) => [{ x: middle.x - d, y: middle.y }, { x: middle.x + d, y: middle.y }];
+    await touch(page, [...twoFingers(apart(20), apart(160)), []]);
+    assert.equal((await gridBox(page)).width, 48 * COLUMNS);
+    await touch(page, [...twoFingers(apart(160), apart(10)), []]);
+    const whole = await gridBox(page);
+    assert.ok(whole.width <= area.width && whole.height <= area.height, `the whole maze in ${JSON.stringify(whole)}`);
+    await touch(page, [...twoFingers(apart(20), apart(80)), []]);
+    const before = await gridBox(page);
+    const moved = (points, dx, dy) => points.map(({ x, y }) => ({ x: x + dx, y: y + dy }));
+    await touch(page, [...twoFingers(apart(60), moved(apart(60), 40, -30)), []]);
+    const after = await gridBox(page);
+    assert.deepEqual([after.width, after.x - before.x, after.y - before.y], [before.width, 40, -30]);
+    // a screen pixel a pixel, up to the largest canvas a phone's browser draws (4096 x 4096)
+    assert.ok(after.pixels >= 0.95 * after.width * PHONE.deviceScaleFactor, `a grid ${after.width} px wide of ${after.pixels} pixels`);
+    assert.equal(await pageStill(page), 0);
+
+    // the sheet: the count shows, a tap opens the list, a finding's tap brings its cell
+    await page.tap("#tool-wall");
+    await touch(page, [...twoFingers(apart(160), apart(10)), []]);
+    const startCell = await cellPoint(page, 23, 15);
+    await page.touchscreen.tap(startCell.x, startCell.y);
+    await page.waitForFunction(() => /^1 error, \d+ warnings?$/.test(document.getElementById("editor-summary").textContent));
+    await touch(page, [...twoFingers(apart(20), apart(160)), []]);
+    await touch(page, [...twoFingers(apart(60), moved(apart(60), -100, -150)), []]);
+    const away = await cellPoint(page, 23, 15);
+    assert.ok(Math.abs(away.x - middle.x) >= 48 || Math.abs(away.y - middle.y) >= 48, "the start was in sight already");
+    await page.tap("#editor-summary");
+    await page.tap("#editor-report button.error");
+    const shown = await cellPoint(page, 23, 15);
+    const areaNow = await page.$eval("#editor-area", (element) => element.getBoundingClientRect().toJSON());
+    assert.ok(Math.abs(shown.x - (areaNow.x + areaNow.width / 2)) < 48 && shown.y > areaNow.y && shown.y < areaNow.y + areaNow.height,
+        `the finding's cell at ${JSON.stringify(shown)}`);
+    await page.tap("#undo");
+    await touch(page, [...twoFingers(apart(160), apart(10)), []]);
 
     // A long drag, a wall over a new cell at each move: how long from the move to the frame
     // that shows its report, and how many frames the page draws meanwhile.

@@ -42,6 +42,31 @@ export async function startBrowser(args = []) {
 // A phone's screen: touch, three screen pixels a CSS pixel.
 export const PHONE = { isMobile: true, hasTouch: true, deviceScaleFactor: 3 };
 
+// Fingers on a phone's screen, as the DevTools protocol's touch events make them: each
+// step is the places of the fingers down, more than the step before when one comes; the
+// last step, none, lifts them all. The protocol needs whole CSS pixels. Chromium takes a
+// tap that follows two fingers at once for part of their gesture: the call returns later.
+export async function touch(page, steps) {
+    const cdp = await page.createCDPSession();
+    let down = 0;
+    for (const step of steps) {
+        const touchPoints = step.map(({ x, y }, id) => ({ x: Math.round(x), y: Math.round(y), id }));
+        const type = touchPoints.length === 0 ? "touchEnd" : touchPoints.length > down ? "touchStart" : "touchMove";
+        await cdp.send("Input.dispatchTouchEvent", { type, touchPoints });
+        down = touchPoints.length;
+    }
+    await cdp.detach();
+    if (steps.some((step) => step.length > 1)) {
+        await sleep(500);
+    }
+}
+
+// the steps of two fingers moving together from one pair of places to another
+export function twoFingers(from, to, steps = 8) {
+    const between = (a, b, part) => ({ x: a.x + (b.x - a.x) * part, y: a.y + (b.y - a.y) * part });
+    return Array.from({ length: steps + 1 }, (_, step) => [0, 1].map((i) => between(from[i], to[i], step / steps)));
+}
+
 // a page at the given size (a phone's with PHONE), opened at path after the script init
 // has run in it, its log lines collected
 export async function openGame(session, { width = 800, height = 600, path = "", screen = {}, init } = {}) {

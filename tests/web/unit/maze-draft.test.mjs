@@ -61,6 +61,18 @@ test("strokes, undo and redo", () => {
             cells: [[9, 9, "X"], [1, 1, "D"]], undo: true, redo: true,
         },
         {
+            name: "a cancelled stroke leaves no trace and no step",
+            run: (d) => {
+                stroke(d, [[2, 2]], "X");
+                d.beginStroke();
+                d.paint(3, 3, "S", true);
+                d.paint(3, 4, "B");
+                assert.deepEqual(d.cancelStroke(), [{ row: 3, column: 3 }, { row: 3, column: 24 }, { row: 3, column: 4 }]);
+                d.endStroke();
+            },
+            cells: [[2, 2, "X"], [3, 3, "D"], [3, 24, "D"], [3, 4, "D"]], undo: true, redo: false,
+        },
+        {
             name: "a cell outside the grid is no change",
             run: (d) => stroke(d, [[-1, 3], [3, COLUMNS], [ROWS, 0]], "S"),
             text: START, undo: false, redo: false,
