@@ -1,5 +1,5 @@
 // The page as assistive technology reads it: axe-core finds no violation on the game's
-// page, with the maze editor open, or on a phone.
+// page, with the maze editor open, or on a phone, its menus and its editor's sheet open.
 import { test, before, after } from "node:test";
 import assert from "node:assert/strict";
 import { createRequire } from "node:module";
@@ -22,7 +22,7 @@ async function violations(page) {
     return found;
 }
 
-test("no violation on the page, with the editor open, or as a phone", async () => {
+test("no violation on the page, with the editor open, or as a phone with its menus open", async () => {
     const { page } = await openGame(session);
     assert.deepEqual(await violations(page), [], "the page");
     await page.click("#edit");
@@ -31,5 +31,12 @@ test("no violation on the page, with the editor open, or as a phone", async () =
     await page.close();
     const phone = await openGame(session, { width: 390, height: 844, screen: PHONE });
     assert.deepEqual(await violations(phone.page), [], "a phone");
+    await phone.page.tap("#bar-more");
+    assert.deepEqual(await violations(phone.page), [], "a phone's menu");
+    await phone.page.tap("#edit");
+    await phone.page.waitForSelector("#editor:not([hidden])");
+    await phone.page.tap("#editor-more");
+    await phone.page.tap("#editor-summary");
+    assert.deepEqual(await violations(phone.page), [], "a phone's editor, its menu and its findings");
     await phone.page.close();
 });

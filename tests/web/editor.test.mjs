@@ -7,7 +7,8 @@ import { execFileSync } from "node:child_process";
 import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
-import { startBrowser, openGame, logLines, sleep, savedFrame, framesDiffer, desktopReference, PHONE, touch, twoFingers } from "./lib.mjs";
+import { startBrowser, openGame, logLines, sleep, savedFrame, framesDiffer, desktopReference, PHONE, touch, twoFingers,
+    holdKey, playerAt } from "./lib.mjs";
 import { encodeMaze } from "../../web/maze-link.js";
 
 const SOURCE = join(import.meta.dirname, "..", "..");
@@ -54,13 +55,14 @@ async function cellPoint(page, row, column) {
     return { x: box.x + (column + 0.5) * box.width / COLUMNS, y: box.y + (row + 0.5) * box.height / ROWS };
 }
 
-// Save, as the browser downloads it into folder; the file's path.
-async function save(page, folder) {
+// Save (or another button that saves), as the browser downloads it into folder; the
+// file's path.
+async function save(page, folder, button = "#editor-save") {
     const cdp = await page.createCDPSession();
     await cdp.send("Browser.setDownloadBehavior", { behavior: "allow", downloadPath: folder });
     const path = join(folder, "travolk-maze.txt");
     rmSync(path, { force: true });
-    await page.click("#editor-save");
+    await page.click(button);
     for (let waited = 0; !existsSync(path) && waited < 5000; waited += 50) {
         await sleep(50);
     }
@@ -405,4 +407,41 @@ test("fingers on a phone: a tap and a drag paint, a second finger cancels, two p
     assert.ok((await report(page)).length > 0);
     assert.deepEqual(errors, []);
     await page.close();
+});
+
+test("storage refused, blocked or full: the game plays, the editor edits, says so once and offers Save", async () => {
+    const refusals = {
+        blocked: () => Object.defineProperty(window, "localStorage", {
+            get: () => {
+                throw new DOMException("The operation is insecure.", "SecurityError");
+            },
+        }),
+        full: () => {
+            localStorage.clear();
+            Storage.prototype.setItem = () => {
+                throw new DOMException("The quota has been exceeded.", "QuotaExceededError");
+            };
+        },
+    };
+    for (const [how, init] of Object.entries(refusals)) {
+        const { page, errors } = await openGame(session, { init });
+        const start = await playerAt(page);
+        await holdKey(page, "ArrowLeft", 300);
+        assert.ok((await playerAt(page)).x < start.x, `${how}: the player did not move`);
+        await page.click("#edit");
+        await page.waitForSelector("#editor:not([hidden])");
+        const said = await page.$eval("#editor-note", (note) => note.textContent);
+        assert.match(said, /keeps no maze .* Save/, how);
+        const file = await save(page, work, "#editor-note button");
+        assert.equal(readFileSync(file, "latin1"), SHIPPED, `${how}: the maze saved`);
+        // painting goes on, checked as ever, and the note says it no more
+        await page.focus("#editor-grid");
+        for (const key of [...Array(23).fill("ArrowDown"), ...Array(15).fill("ArrowRight"), "1", "Enter", "ArrowUp", "Enter"]) {
+            await page.keyboard.press(key);
+        }
+        assert.equal((await report(page))[0], "24:16: error: the player's start is not free", how);
+        assert.match(await page.$eval("#editor-note", (note) => note.textContent), /^Saved as/, `${how}: said again`);
+        assert.deepEqual(errors, [], how);
+        await page.close();
+    }
 });

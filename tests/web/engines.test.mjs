@@ -1,6 +1,7 @@
 // The scenarios every browser engine must pass, written once: the start-up and the frame
 // as the desktop's, keys and the player's speed, pause, a maze file and its link, the
-// editor finding a wall on the player's start, and play offline once visited. Chromium runs
+// editor finding a wall on the player's start, a lost WebGL context given back, and play
+// offline once visited. Chromium runs
 // the whole suite besides; the engines are named by TRAVOLK_ENGINES (Firefox and WebKit).
 import { describe, test, before, after } from "node:test";
 import assert from "node:assert/strict";
@@ -111,6 +112,28 @@ for (const name of ENGINES) {
             assert.equal(await engine.run(() => document.getElementById("editor-play").disabled), true);
             await engine.hold("Escape");
             await engine.waitFor(() => document.getElementById("editor").hidden);
+        });
+
+        test("a lost WebGL context comes back: paused, the frame as before, no error", async () => {
+            await engine.open();
+            await engine.run(() => {
+                window.pageErrors = [];
+                window.addEventListener("error", (event) => window.pageErrors.push(String(event.message)));
+                window.addEventListener("unhandledrejection", (event) => window.pageErrors.push(String(event.reason)));
+            });
+            const before = await engine.frame(join(work, `${name}-before-loss.png`));
+            await engine.run(() => {
+                window.contextLoss = Module.ctx.getExtension("WEBGL_lose_context");
+                window.contextLoss.loseContext();
+            });
+            await engine.waitFor(() => /graphics away/.test(document.getElementById("away-note").textContent));
+            await engine.run(() => window.contextLoss.restoreContext());
+            await engine.waitFor(() => /^Paused while the graphics/.test(document.getElementById("away-note").textContent));
+            await sleep(500);
+            await engine.run(() => (document.getElementById("away-note").style.visibility = "hidden"));
+            assert.equal(framesDiffer(before, await engine.frame(join(work, `${name}-after-loss.png`))), false);
+            assert.ok((await engine.logLines()).includes("Pausing"));
+            assert.deepEqual(await engine.run(() => window.pageErrors), []);
         });
 
         test("plays offline once visited", async () => {

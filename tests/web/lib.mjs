@@ -44,21 +44,23 @@ export const PHONE = { isMobile: true, hasTouch: true, deviceScaleFactor: 3 };
 
 // Fingers on a phone's screen, as the DevTools protocol's touch events make them: each
 // step is the places of the fingers down, more than the step before when one comes; the
-// last step, none, lifts them all. The protocol needs whole CSS pixels. Chromium takes a
-// tap that follows two fingers at once for part of their gesture: the call returns later.
+// last step, none, lifts them all. The protocol needs whole CSS pixels. Two fingers rest
+// a moment before they lift, as a player's do: lifted on the move they fling, and the
+// browser takes the next tap as the fling's stop.
 export async function touch(page, steps) {
     const cdp = await page.createCDPSession();
-    let down = 0;
+    let last = [];
     for (const step of steps) {
         const touchPoints = step.map(({ x, y }, id) => ({ x: Math.round(x), y: Math.round(y), id }));
-        const type = touchPoints.length === 0 ? "touchEnd" : touchPoints.length > down ? "touchStart" : "touchMove";
+        if (touchPoints.length === 0 && last.length > 1) {
+            await sleep(150);
+            await cdp.send("Input.dispatchTouchEvent", { type: "touchMove", touchPoints: last });
+        }
+        const type = touchPoints.length === 0 ? "touchEnd" : touchPoints.length > last.length ? "touchStart" : "touchMove";
         await cdp.send("Input.dispatchTouchEvent", { type, touchPoints });
-        down = touchPoints.length;
+        last = touchPoints;
     }
     await cdp.detach();
-    if (steps.some((step) => step.length > 1)) {
-        await sleep(500);
-    }
 }
 
 // the steps of two fingers moving together from one pair of places to another
