@@ -100,9 +100,13 @@ function watchContext(canvas) {
     });
 }
 
-// Loads the game to play on canvas, where the browser can run it; else the feature it
-// lacks ("WebAssembly" or "WebGL"), and nothing loads.
-export function loadGame(canvas) {
+// the game's command line, for its first game and every new one
+let gameArguments = [];
+
+// Loads the game to play on canvas, where the browser can run it, started with the command
+// line args (as the desktop game's: ["--seed", "42"]); else the feature it lacks
+// ("WebAssembly" or "WebGL"), and nothing loads.
+export function loadGame(canvas, args = []) {
     if (typeof WebAssembly !== "object") {
         return "WebAssembly";
     }
@@ -111,11 +115,19 @@ export function loadGame(canvas) {
         return "WebGL";
     }
     watchContext(canvas);
+    gameArguments = args;
     window.Module = {
         canvas,
+        arguments: args,
         preinitializedWebGLContext: context,
         stdout: writeOutput,
-        printErr: (text) => console.warn(text),
+        // a mistake on the game's command line: it says what, and does not start
+        printErr: (text) => {
+            console.warn(text);
+            if (!game.ready && text.startsWith("Error: ")) {
+                fail(text);
+            }
+        },
         setStatus: loadingStatus,
         // more to load than emscripten has told of
         monitorRunDependencies: (left) => {
@@ -155,7 +167,7 @@ export function startGame() {
     if (game.failed || game.running) {
         return false;
     }
-    Module.callMain([]);
+    Module.callMain(gameArguments);
     return true;
 }
 

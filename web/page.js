@@ -159,8 +159,10 @@ game.addEventListener("ended", () => {
     playAgain.hidden = false;
     playAgain.focus();
 });
-game.addEventListener("failed", () => {
-    showStatus("The game stopped with an error. Play again starts it afresh.");
+// a mistake of the page's address (?seed=) is the game's own line
+game.addEventListener("failed", (event) => {
+    const mistake = typeof event.detail === "string" && event.detail.startsWith("Error: ") ? event.detail + ". " : "";
+    showStatus("The game stopped with an error. " + mistake + "Play again starts it afresh.");
     playAgain.hidden = false;
 });
 
@@ -232,7 +234,8 @@ startControls(fitCanvas);
 watchAway();
 const editor = startEditor({ play: (text) => playMaze(new TextEncoder().encode(text), "your maze") });
 
-// the game, where the browser can run it
-const missing = loadGame(canvas);
+// the game, where the browser can run it; ?seed=N seeds it as its --seed does
+const seed = new URLSearchParams(location.search).get("seed");
+const missing = loadGame(canvas, seed === null ? [] : ["--seed", seed]);
 showStatus(missing ? "Travolk needs " + missing + ", which this browser does not have or has switched off."
     : "Loading the game…");

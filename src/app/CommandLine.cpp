@@ -3,6 +3,7 @@
 #include "app/Usage.h"
 #include "video/WindowSettings.h"
 
+#include <cstdint>
 #include <iostream>
 #include <string>
 
@@ -34,6 +35,14 @@ int CommandLine::Parse(int argc, char** argv, Options& options) {
             if (options.scale == 0) {
                 std::cerr << "Error: --scale needs a whole number from 1 to " << WindowSettings::MAX_SCALE
                           << std::endl;
+                return 2;
+            }
+            continue;
+        }
+        if (option == "--seed") {
+            options.seed = i + 1 < argc ? Options::ParseSeed(argv[++i]) : std::nullopt;
+            if (!options.seed) {
+                std::cerr << "Error: --seed needs a whole number from 0 to " << UINT32_MAX << std::endl;
                 return 2;
             }
             continue;

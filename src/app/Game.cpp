@@ -29,12 +29,12 @@ Gamepad* Game::_gamepad = nullptr;
 GameState* Game::_state = nullptr;
 Game::StateFactory Game::_stateFactory = Game::MakeMainState;
 
-void Game::Initialize(const WindowSettings& settings, const PadSettings& pad) {
+void Game::Initialize(const WindowSettings& settings, const PadSettings& pad, std::optional<uint32_t> seed) {
     _run = true;
     _restart = false;
     _newMaze = false;
     _fps = 0;
-    srand(static_cast<unsigned>(time(nullptr)));
+    srand(seed ? *seed : static_cast<unsigned>(time(nullptr)));
 
     _window = new Window(settings);
     if (!_window->Init()) {

@@ -4,6 +4,9 @@
 #include "core/Timer.h"
 #include "video/WindowSettings.h"
 
+#include <cstdint>
+#include <optional>
+
 class Entity;
 class Gamepad;
 class GameObject;
@@ -21,9 +24,9 @@ public:
     // a step of the game's logic, ms: every movement is so much a step
     static constexpr uint32_t STEP_MS = 16;
 
-    // lifecycle
-    static void Initialize(const WindowSettings& settings = WindowSettings(),
-                           const PadSettings& pad = PadSettings());
+    // lifecycle; the random choices seeded with seed, or without one from the clock
+    static void Initialize(const WindowSettings& settings = WindowSettings(), const PadSettings& pad = PadSettings(),
+                           std::optional<uint32_t> seed = std::nullopt);
     static void Close();
     // One pass of the frame loop, if the run flag is set: the state's update with its frame
     // drawn when draw is set, the events, Escape, a spin until waitMs have passed since the

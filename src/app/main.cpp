@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
     settingsPath = Platform::SettingsPath();
     remembered = SettingsFile::Load(settingsPath);
 
-    Game::Initialize(ChooseWindowSettings(remembered.window, options), remembered.pad);
+    Game::Initialize(ChooseWindowSettings(remembered.window, options), remembered.pad, options.seed);
     started = Game::IsRunning();
     Platform::RunGame({Game::STEP_MS, Game::Step, EndGame});
     return 0;

@@ -177,6 +177,33 @@ TEST(DriverPacing, AFrameLastsAtLeast16Milliseconds) {
     Game::Close();
 }
 
+// the enemies' decisions (the log's lines of digits) of a game left alone for 1000 steps
+static Lines DecisionsOfAGameLeftAlone(uint32_t seed) {
+    LogCapture log;
+    FakeClock clock;
+    clock.TickOnEveryRead(1);
+    Game::Initialize(WindowSettings(), PadSettings(), seed);
+    EXPECT_TRUE(Game::IsRunning()) << log.Text();
+    for (int step = 0; step < 1000 && Game::IsRunning(); ++step) {
+        Game::RunDesktopStep();
+    }
+    Game::Close();
+    Lines decisions;
+    for (const std::string& line : log.Lines()) {
+        if (!line.empty() && line.find_first_not_of("0123456789") == std::string::npos) {
+            decisions.push_back(line);
+        }
+    }
+    return decisions;
+}
+
+TEST(DriverSeed, ASeedPlaysTheSameGameAgainAndAnotherSeedAnother) {
+    const Lines first = DecisionsOfAGameLeftAlone(42);
+    ASSERT_GE(first.size(), 10u);
+    EXPECT_EQ(DecisionsOfAGameLeftAlone(42), first);
+    EXPECT_NE(DecisionsOfAGameLeftAlone(43), first);
+}
+
 TEST(DriverStartUp, NormalStartAndShutdownLines) {
     LogCapture log;
     Game::Initialize();

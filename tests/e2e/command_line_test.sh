@@ -14,7 +14,9 @@ readme_options=$(sed -n 's/^| `\(--[^`]*\)` |.*/\1/p' "$E2E_DIR/../../README.md"
 [ -n "$usage_options" ] && [ "$usage_options" = "$readme_options" ] ||
     fail "README's options: $(echo $readme_options), the usage's: $(echo $usage_options)"
 nodisplay --version || fail "--version exit $?"
-[[ "$(cat stdout.txt)" =~ ^travolk\ [0-9]+\.[0-9]+\.[0-9]+$ ]] || fail "version line: $(cat stdout.txt)"
+# the changelog's newest version, whole
+version=$(sed -n '1s/^travolk (\([^)]*\)) .*/\1/p' "$E2E_DIR/../../debian/changelog")
+[ "$(cat stdout.txt)" = "travolk $version" ] || fail "version line: $(cat stdout.txt), not travolk $version"
 
 # mistake -> exit 2, nothing on standard output
 while IFS='|' read -r args what; do
@@ -31,6 +33,10 @@ done <<'CASES'
 --scale 9|Error: --scale needs a whole number from 1 to 8
 --scale two|Error: --scale needs a whole number from 1 to 8
 --scale|Error: --scale needs a whole number from 1 to 8
+--seed|Error: --seed needs a whole number from 0 to 4294967295
+--seed 4294967296|Error: --seed needs a whole number from 0 to 4294967295
+--seed -1|Error: --seed needs a whole number from 0 to 4294967295
+--seed 1e3|Error: --seed needs a whole number from 0 to 4294967295
 CASES
 
 # played from /, with the run folder given

@@ -1,8 +1,9 @@
 // Loading and failing as a player sees them: the progress on a slow network, one sentence
-// where the browser cannot run the game, and a game stopped by an error.
+// where the browser cannot run the game, a game stopped by an error, and the address's
+// seed as the command line's.
 import { test } from "node:test";
 import assert from "node:assert/strict";
-import { startBrowser, openGame, waitForLine } from "./lib.mjs";
+import { startBrowser, openGame, waitForLine, logLines, sleep } from "./lib.mjs";
 
 const statusText = (page) => page.$eval("#status", (status) => (status.hidden ? "" : status.textContent));
 
@@ -72,4 +73,30 @@ test("back after another page returns to the game running, from the back/forward
     assert.equal(await page.evaluate(() => window.restoredFromCache), true, "the page was loaded again");
     const steps = await page.evaluate(() => Module._travolk_steps_taken());
     await page.waitForFunction((before) => Module._travolk_steps_taken() > before + 10, { timeout: 5000 }, steps);
+});
+
+test("?seed=N plays the same game again and another seed another; a malformed seed is the game's error", async (t) => {
+    const session = await startBrowser();
+    t.after(() => session.close());
+    // the enemies' decisions (the log's lines of digits) of a game left alone for 4 s, before
+    // the second enemy comes out at a moment of the clock's
+    const decisions = async (seed) => {
+        const { page } = await openGame(session, { path: `?seed=${seed}` });
+        await sleep(4000);
+        const lines = (await logLines(page)).filter((line) => /^[0-9]+$/.test(line));
+        await page.close();
+        return lines;
+    };
+    const [first, again, other] = [await decisions(42), await decisions(42), await decisions(43)];
+    const common = Math.min(first.length, again.length, other.length);
+    assert.ok(common >= 5, `${common} decisions`);
+    assert.deepEqual(again.slice(0, common), first.slice(0, common));
+    assert.notDeepEqual(other.slice(0, common), first.slice(0, common));
+
+    const page = await session.browser.newPage();
+    await page.goto(session.base + "?seed=4294967296");
+    await page.waitForSelector("#status:not([hidden])");
+    await page.waitForFunction(() => /^The game stopped with an error/.test(document.getElementById("status").textContent));
+    assert.equal(await statusText(page), "The game stopped with an error. Error: --seed needs a whole number from 0 to " +
+        "4294967295. Play again starts it afresh.");
 });
