@@ -27,61 +27,50 @@ press_pause() {
     pad 0 $BUTTON $PAUSE
     sleep 0.3
 }
-# an enemy caught the player, and the level started again
-caught() { [ "$(grep -a -c -x 'EOF reached' "$WORK/out.log")" -gt 1 ]; }
+# under this seed no enemy reaches the player on its way left to the wall and up while the
+# test looks, at the game's own pace
+SEED=7
 
-# One game with a pad of its own; fails at the first thing it does not see.
-play() {
-    trap 'kill "$GAME" 2>/dev/null || true' EXIT
-    mkfifo "$WORK/pad$1"
-    # held open for reading and writing, so neither the game's open nor the test's waits
-    exec 3<>"$WORK/pad$1"
-    export SDL_JOYSTICK_DEVICE="$WORK/pad$1" SDL_LINUX_JOYSTICK="'$WORK/pad$1' 2 1 0"
-    start_game
-    sleep 0.5
-    pad 0 $AXIS 2
-    pad 0 $AXIS 3
-    shot before
-    read -r x0 y0 _ < <(player before)
+trap 'kill "$GAME" 2>/dev/null || true' EXIT
+mkfifo "$WORK/pad"
+# held open for reading and writing, so neither the game's open nor the test's waits
+exec 3<>"$WORK/pad"
+export SDL_JOYSTICK_DEVICE="$WORK/pad" SDL_LINUX_JOYSTICK="'$WORK/pad' 2 1 0"
+start_game --seed $SEED
+sleep 0.5
+pad 0 $AXIS 2
+pad 0 $AXIS 3
+shot before
+read -r x0 y0 _ < <(player before)
 
-    # the hat left: the player runs left at a pixel a step, as with the left arrow
-    pad -32767 $AXIS 2
-    sleep 0.3
-    expect_running_speed
-    [ "$RUN_X1" -lt "$x0" ] || fail "the hat did not steer left: $x0 to $RUN_X1"
+# the hat left: the player runs left at a pixel a step, as with the left arrow
+pad -32767 $AXIS 2
+sleep 0.3
+expect_running_speed
+[ "$RUN_X1" -lt "$x0" ] || fail "the hat did not steer left: $x0 to $RUN_X1"
 
-    # at the row's wall, nine cells left of the start, the stick up turns it into the
-    # corridor above
-    sleep 1.5
-    pad 0 $AXIS 2
-    pad -32767 $AXIS 1
-    sleep 0.5
-    pad 0 $AXIS 1
-    shot turned
-    read -r x3 y3 _ < <(player turned)
-    local wall=$((x0 - 9 * 16))
-    [ "$y3" -lt "$y0" ] && [ "$x3" -ge $((wall - 2)) ] && [ "$x3" -le $((wall + 2)) ] ||
-        fail "the stick did not turn the player up at the wall ($wall, $y0): ($x3, $y3)"
+# at the row's wall, nine cells left of the start, the stick up turns it into the
+# corridor above
+sleep 1.5
+pad 0 $AXIS 2
+pad -32767 $AXIS 1
+sleep 0.5
+pad 0 $AXIS 1
+shot turned
+read -r x3 y3 _ < <(player turned)
+wall=$((x0 - 9 * 16))
+[ "$y3" -lt "$y0" ] && [ "$x3" -ge $((wall - 2)) ] && [ "$x3" -le $((wall + 2)) ] ||
+    fail "the stick did not turn the player up at the wall ($wall, $y0): ($x3, $y3)"
 
-    # the pause button pauses: the player stands still until it is pressed again
-    press_pause
-    shot paused1
-    sleep 0.5
-    shot paused2
-    probe "$WORK/paused1.png" same "$WORK/paused2.png" || fail "the game ran on after the pause button"
-    press_pause
-    travolk_quit "$WINDOW" "$GAME" || true
-    wait_exit 10 || fail "exit code $?"
-    [ "$(grep -c -x -E 'Pausing|Not pausing' "$WORK/out.log")" = 2 ] || fail "the pause button did not pause and go on"
-}
-
-# The enemies wander at random: a game in which one caught the player is played again.
-for game in 1 2 3; do
-    if (play "$game"); then
-        echo "PASS"
-        exit 0
-    fi
-    caught || exit 1
-    echo "an enemy caught the player: played again"
-done
-fail "an enemy caught the player in every game"
+# the pause button pauses: the player stands still until it is pressed again
+press_pause
+shot paused1
+sleep 0.5
+shot paused2
+probe "$WORK/paused1.png" same "$WORK/paused2.png" || fail "the game ran on after the pause button"
+[ "$(grep -a -c -x 'EOF reached' "$WORK/out.log")" = 1 ] || fail "an enemy caught the player: seed $SEED no longer keeps them away"
+press_pause
+travolk_quit "$WINDOW" "$GAME" || true
+wait_exit 10 || fail "exit code $?"
+[ "$(grep -c -x -E 'Pausing|Not pausing' "$WORK/out.log")" = 2 ] || fail "the pause button did not pause and go on"
+echo "PASS"

@@ -73,31 +73,25 @@ test("away: play pauses once and waits for p; the screen is kept on only while p
 });
 
 // Down held at the start, where a wall is below: stuck, it would win over every later
-// direction and keep the player still. The enemies wander at random: a game in which one
-// caught the player (the level loaded again) is played once more.
+// direction and keep the player still. Under the seed no enemy comes near the player's way
+// left to the wall in the game's first 14 s.
 test("away: a key held is let go, so the player runs left to the wall", async () => {
-    for (let game = 1; ; game++) {
-        const { page, errors } = await openGame(session);
-        const start = await playerAt(page);
-        await page.keyboard.down("ArrowDown");
-        await sleep(200);
-        await lookAway(page);
-        await holdKey(page, "p", 300);
-        await waitForLine(page, "Not pausing");
-        await holdKey(page, "ArrowLeft", 300);
-        await sleep(3000);
-        const end = await playerAt(page);
-        await page.keyboard.up("ArrowDown");
-        const caught = (await logLines(page)).filter((line) => line === "EOF reached").length > 1;
-        await page.close();
-        if (caught && game < 3) {
-            continue;
-        }
-        // nine cells to the left, where the row's wall stops it
-        assert.ok(Math.abs(start.x - end.x - 9 * 16) <= 2, `from ${start.x} to ${end.x}`);
-        assert.deepEqual(errors, []);
-        return;
-    }
+    const { page, errors } = await openGame(session, { path: "?seed=7" });
+    const start = await playerAt(page);
+    await page.keyboard.down("ArrowDown");
+    await sleep(200);
+    await lookAway(page);
+    await holdKey(page, "p", 300);
+    await waitForLine(page, "Not pausing");
+    await holdKey(page, "ArrowLeft", 300);
+    await sleep(3000);
+    const end = await playerAt(page);
+    await page.keyboard.up("ArrowDown");
+    assert.equal((await logLines(page)).filter((line) => line === "EOF reached").length, 1, "an enemy caught the player");
+    // nine cells to the left, where the row's wall stops it
+    assert.ok(Math.abs(start.x - end.x - 9 * 16) <= 2, `from ${start.x} to ${end.x}`);
+    assert.deepEqual(errors, []);
+    await page.close();
 });
 
 test("away: a browser without a screen lock plays as before", async () => {
