@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iomanip>
 #include <sstream>
 #include <system_error>
 
@@ -50,6 +51,16 @@ static bool ParseFraction(const std::string& text, float& fraction) {
     }
     fraction = std::stof("0." + digits);
     return fraction > 0;
+}
+
+// A fraction as ParseFraction reads it back: 0., six digits at most, no trailing zeros
+// (never the exponent a stream would write for 0.00001).
+static std::string FractionText(float fraction) {
+    std::ostringstream text;
+    text << std::fixed << std::setprecision(6) << fraction;
+    std::string written = text.str();
+    written.erase(written.find_last_not_of('0') + 1);
+    return written;
 }
 
 // Blank lines and lines starting with '#' are skipped, and so are keys of other versions;
@@ -107,7 +118,7 @@ bool SettingsFile::Save(const std::string& path, const Settings& settings) {
             file << "pad_pause=" << settings.pad.pauseButton << "\n";
         }
         if (settings.pad.deadZone != PadSettings::DEAD_ZONE) {
-            file << "pad_dead_zone=" << settings.pad.deadZone << "\n";
+            file << "pad_dead_zone=" << FractionText(settings.pad.deadZone) << "\n";
         }
         file.close();
         if (!file) {

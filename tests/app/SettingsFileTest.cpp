@@ -73,6 +73,25 @@ TEST(SettingsFile, PadKeysAreReadAndKept) {
     EXPECT_EQ(text, "# Travolk's remembered window choices\nfullscreen=0\nscale=2\n");
 }
 
+// Every dead zone the file takes is written so that it reads back the same.
+TEST(SettingsFile, EveryDeadZoneTakenIsWrittenAsItReadsBack) {
+    TempDir dir;
+    const std::string path = (dir.Path() / "settings").string();
+    LogCapture log;
+    for (const char* written : {"0.000001", "0.00001", ".0001", "0.001", "0.01", "0.1", "0.123456", "0.25", "0.75",
+                                "0.9", "0.99999", "0.999999"}) {
+        dir.Write("settings", std::string("pad_dead_zone=") + written + "\n");
+        Settings loaded = SettingsFile::Load(path);
+        ASSERT_NE(loaded.pad.deadZone, PadSettings::DEAD_ZONE) << written << " not taken";
+        loaded.window.fullscreen = true;
+        ASSERT_TRUE(SettingsFile::Save(path, loaded));
+        const Settings again = SettingsFile::Load(path);
+        EXPECT_FLOAT_EQ(again.pad.deadZone, loaded.pad.deadZone) << written;
+        EXPECT_TRUE(again.window.fullscreen) << written << ": the file was damaged";
+    }
+    EXPECT_TRUE(log.Lines().empty()) << log.Text();
+}
+
 TEST(SettingsFile, UnwritableGivesOneLine) {
     TempDir dir;
     dir.Write("blocker", "a file where the folder should be");
