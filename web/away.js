@@ -3,7 +3,7 @@
 // until the player goes on (p, the pause button or Start), with a note that says so. The
 // same when the browser takes the game's graphics away, with a note that says why while
 // they are away. While the player plays, the screen is kept on where the browser can.
-import { game, pauseGame } from "./game.js";
+import { game, pauseGame, releaseKeys } from "./game.js";
 import { releaseControls } from "./controls.js";
 
 const note = document.getElementById("away-note");
@@ -19,6 +19,7 @@ let asking = false;     // a lock asked for and not yet given
 
 function lookedAway(why = NOTES.away) {
     releaseControls();
+    releaseKeys();
     if (game.playing) {
         pausedAway = true;
         pausedFor = why;

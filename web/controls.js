@@ -128,11 +128,14 @@ function startPolling() {
     }
 }
 
-// Every key the controls hold let go, as the game lets go of them when the player looks
-// away; a pad or gamepad still held presses its key again.
+// Every key the controls hold let go, each with its key-up, as when the player looks away;
+// a pad or gamepad still held presses its key again.
 export function releaseControls() {
     for (const letGo of padLetGoes) {
         letGo();
+    }
+    for (const key of gamepadHeld) {
+        pressKey(key, false);
     }
     gamepadHeld = new Set();
 }

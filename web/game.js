@@ -209,11 +209,18 @@ export function holdGame(reason, held) {
     tell("play");
 }
 
-// The player looked away: play pauses as the game's pause key pauses it (once), and every
-// key the page holds is let go.
+// The player looked away: play pauses as the game's pause key pauses it (once).
 export function pauseGame() {
     if (game.running) {
         Module.ccall("travolk_pause_game", null, [], []);
+    }
+}
+
+// Every key the page can press let go in the game, paused or not, as when the player
+// looks away.
+export function releaseKeys() {
+    if (game.running) {
+        Module.ccall("travolk_release_keys", null, [], []);
     }
 }
 

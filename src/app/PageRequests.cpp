@@ -71,9 +71,13 @@ extern "C" EMSCRIPTEN_KEEPALIVE void travolk_tap_key(const char* name) {
 }
 
 // The player looked away: play paused, as the game's pause key pauses it (unless it is
-// paused already), and every key the page holds let go.
+// paused already).
 extern "C" EMSCRIPTEN_KEEPALIVE void travolk_pause_game() {
     Game::PausePlay();
+}
+
+// every key the page can press let go, paused or not, as when the player looks away
+extern "C" EMSCRIPTEN_KEEPALIVE void travolk_release_keys() {
     WebPage::ReleaseKeys();
 }
 

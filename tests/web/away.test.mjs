@@ -2,7 +2,7 @@
 // for the player, no key stays held, and the screen is kept on only while the player plays.
 import { test, before, after } from "node:test";
 import assert from "node:assert/strict";
-import { startBrowser, openGame, logLines, waitForLine, playerAt, holdKey, sleep } from "./lib.mjs";
+import { startBrowser, openGame, logLines, waitForLine, playerAt, holdKey, sleep, stubGamepad } from "./lib.mjs";
 
 let session;
 before(async () => {
@@ -90,6 +90,36 @@ test("away: a key held is let go, so the player runs left to the wall", async ()
     assert.equal((await logLines(page)).filter((line) => line === "EOF reached").length, 1, "an enemy caught the player");
     // nine cells to the left, where the row's wall stops it
     assert.ok(Math.abs(start.x - end.x - 9 * 16) <= 2, `from ${start.x} to ${end.x}`);
+    assert.deepEqual(errors, []);
+    await page.close();
+});
+
+// The same while the player's own pause is on, with a gamepad's Down that the page last saw
+// held: the pad goes to sleep in the moment the window loses focus, so the page never sees
+// it let go. Every key is let go all the same.
+test("away while paused: a gamepad's key is let go too", async () => {
+    const { page, errors } = await openGame(session, { path: "?seed=7", init: stubGamepad });
+    const start = await playerAt(page);
+    await holdKey(page, "p", 300);
+    await waitForLine(page, "Pausing");
+    await page.evaluate(() => {
+        window.testPad.connected = true;
+        window.testPad.buttons[13].pressed = true;
+        window.dispatchEvent(new Event("gamepadconnected"));
+    });
+    await sleep(200);
+    await page.evaluate(() => {
+        window.dispatchEvent(new Event("blur"));
+        window.testPad.buttons[13].pressed = false;
+        window.testPad.connected = false;
+    });
+    await holdKey(page, "p", 300);
+    await waitForLine(page, "Not pausing");
+    await holdKey(page, "ArrowLeft", 300);
+    await sleep(3000);
+    assert.equal((await logLines(page)).filter((line) => line === "EOF reached").length, 1, "an enemy caught the player");
+    const end = await playerAt(page);
+    assert.ok(Math.abs(start.x - end.x - 9 * 16) <= 2, `from ${start.x} to ${end.x}: Down stayed held`);
     assert.deepEqual(errors, []);
     await page.close();
 });

@@ -2,7 +2,7 @@
 // swipes, the on-screen pad, a gamepad, and a page that never moves under a finger.
 import { test, before, after } from "node:test";
 import assert from "node:assert/strict";
-import { startBrowser, openGame, logLines, playerAt, sleep, PHONE } from "./lib.mjs";
+import { startBrowser, openGame, logLines, playerAt, sleep, stubGamepad, PHONE } from "./lib.mjs";
 
 let session;
 before(async () => {
@@ -97,13 +97,6 @@ test("turned sideways, the game takes the height with the pad beside it; a deskt
     assert.deepEqual([...errors, ...desktop.errors], []);
     await desktop.page.close();
 });
-
-// a standard gamepad that the test connects, presses and lets go
-function stubGamepad() {
-    const buttons = Array.from({ length: 17 }, () => ({ pressed: false, touched: false, value: 0 }));
-    window.testPad = { id: "test pad", index: 0, connected: false, mapping: "standard", axes: [0, 0, 0, 0], buttons };
-    navigator.getGamepads = () => [window.testPad.connected ? window.testPad : null];
-}
 
 test("a gamepad connected mid-game: d-pad, stick and Start", async () => {
     const { page, errors } = await openGame(session, { init: stubGamepad });

@@ -39,6 +39,14 @@ export async function startBrowser(args = []) {
     };
 }
 
+// A standard gamepad that a test connects, presses and lets go (window.testPad), in place
+// of the browser's: run in the page before its scripts.
+export function stubGamepad() {
+    const buttons = Array.from({ length: 17 }, () => ({ pressed: false, touched: false, value: 0 }));
+    window.testPad = { id: "test pad", index: 0, connected: false, mapping: "standard", axes: [0, 0, 0, 0], buttons };
+    navigator.getGamepads = () => [window.testPad.connected ? window.testPad : null];
+}
+
 // A phone's screen: touch, three screen pixels a CSS pixel.
 export const PHONE = { isMobile: true, hasTouch: true, deviceScaleFactor: 3 };
 
