@@ -25,7 +25,7 @@ add_source_entries() {
                 print
             }' "$file"
     done >"$list.sources"
-    apt-get update -qq
+    travolk_apt_get update -qq
 }
 
 # travolk_source_entries PACKAGE: makes sure apt knows the sources, PACKAGE's among them

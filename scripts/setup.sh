@@ -24,6 +24,36 @@ TRAVOLK_TEST_PACKAGES=(clang libclang-rt-dev llvm libgtest-dev libbenchmark-dev 
 # whenever its last client leaves, and a client connecting meanwhile is refused.
 TRAVOLK_XVFB=(xvfb-run -a -s "-screen 0 1280x1024x24 -noreset")
 
+# apt-get with its arguments, as every script here runs it: while another package manager
+# holds the package lock (a fresh desktop's unattended upgrades, a second terminal), it
+# waits up to TRAVOLK_APT_LOCK_WAIT seconds, says once what it waits for, and then fails
+# with a clear line. apt's own DPkg::Lock::Timeout does not cover the package lists' lock.
+TRAVOLK_APT_LOCK_WAIT=600
+travolk_apt_get() {
+    local sudo="" output status waited=0
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    while :; do
+        status=0
+        output=$(DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=5 "$@" 2>&1) || status=$?
+        if [ "$status" -eq 0 ] || ! grep -q "Could not get lock" <<<"$output"; then
+            break
+        fi
+        if [ "$waited" -ge "$TRAVOLK_APT_LOCK_WAIT" ]; then
+            echo "Error: another package manager still holds the package lock after $((TRAVOLK_APT_LOCK_WAIT / 60))" \
+                "minutes; run this again once it has finished" >&2
+            return "$status"
+        fi
+        if [ "$waited" -eq 0 ]; then
+            echo "Waiting up to $((TRAVOLK_APT_LOCK_WAIT / 60)) minutes for another package manager to finish:" \
+                "$(grep -m 1 -o 'held by process [0-9]* ([^)]*)' <<<"$output" || echo "the package lock is held")"
+        fi
+        sleep 5
+        waited=$((waited + 5))
+    done
+    [ "$status" -eq 0 ] || printf '%s\n' "$output" >&2
+    return "$status"
+}
+
 # Installs the packages named that are not installed yet.
 travolk_install_packages() {
     local missing=()
@@ -32,10 +62,8 @@ travolk_install_packages() {
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     echo "Installing ${missing[*]}"
-    local sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    travolk_apt_get update -qq
+    travolk_apt_get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
 # Where a release's libsdl1.2-dev is classic SDL 1.2, Debian's libsdl1.2-compat puts the
