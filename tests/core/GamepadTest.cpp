@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <map>
+#include <sstream>
 #include <string>
 
 static SDL_Event Hat(Uint8 value, Uint8 which = 0) {
@@ -91,6 +94,29 @@ TEST(Gamepad, AxesTurnsPauseAndUnplugging) {
         EXPECT_TRUE(pad.Handle(step.event));
         EXPECT_EQ(Held(keys), step.held) << step.what;
     }
+}
+
+// The stick's rule, in the table the page's tests read too.
+TEST(Gamepad, TheSticksRuleOfThePageToo) {
+    const std::map<std::string, std::string> held = {{"left", "L"}, {"right", "R"}, {"up", "U"}, {"down", "D"}, {"none", ""}};
+    std::ifstream table(std::string(TRAVOLK_SOURCE_DIR) + "/tests/fixtures/stick-directions.txt");
+    ASSERT_TRUE(table);
+    int cases = 0;
+    for (std::string line; std::getline(table, line);) {
+        float x = 0, y = 0;
+        PadSettings settings;
+        std::string steers;
+        if (line.empty() || line[0] == '#' || !(std::istringstream(line) >> x >> y >> settings.deadZone >> steers)) {
+            continue;
+        }
+        Keyboard keys;
+        Gamepad pad(&keys, settings, false);
+        pad.Handle(Axis(0, x));
+        pad.Handle(Axis(1, y));
+        EXPECT_EQ(Held(keys), held.at(steers)) << line;
+        ++cases;
+    }
+    EXPECT_GE(cases, 10);
 }
 
 TEST(Gamepad, TheControllerLayoutsDpadAndTheSettings) {

@@ -2,18 +2,23 @@
 // and the frame's scale in the space it has.
 import { test } from "node:test";
 import assert from "node:assert/strict";
+import { readFileSync } from "node:fs";
+import { join } from "node:path";
 import { directionOf } from "../../../web/direction.js";
 import { frameScale } from "../../../web/layout.js";
 
-test("a move steers along the axis it moved more, once it reaches far enough", () => {
-    const cases = [
-        [-30, 5, 24, "ArrowLeft"], [30, -5, 24, "ArrowRight"], [5, -30, 24, "ArrowUp"], [-5, 30, 24, "ArrowDown"],
-        [24, 0, 24, "ArrowRight"], [23, -23, 24, null], [0, 0, 24, null],
-        [30, 30, 24, "ArrowDown"], // a diagonal is vertical
-        [-0.9, 0.3, 0.5, "ArrowLeft"], [0.2, 0.1, 0.5, null], [0.1, -0.6, 0.5, "ArrowUp"],
-    ];
-    for (const [dx, dy, reach, direction] of cases) {
-        assert.equal(directionOf(dx, dy, reach), direction, `${dx}, ${dy} with reach ${reach}`);
+// the stick's rule in the table the desktop's pad test reads too, and a swipe by it
+test("a move steers along the axis it moved more, once it goes past its reach", () => {
+    const ARROWS = { left: "ArrowLeft", right: "ArrowRight", up: "ArrowUp", down: "ArrowDown", none: null };
+    const table = readFileSync(join(import.meta.dirname, "..", "..", "fixtures", "stick-directions.txt"), "utf8");
+    const cases = table.split("\n").filter((line) => line.trim() !== "" && !line.startsWith("#"))
+        .map((line) => line.trim().split(/\s+/));
+    assert.ok(cases.length >= 10);
+    for (const [x, y, reach, steers] of cases) {
+        assert.equal(directionOf(Number(x), Number(y), Number(reach)), ARROWS[steers], `${x}, ${y} with reach ${reach}`);
+    }
+    for (const [dx, dy, direction] of [[-30, 5, "ArrowLeft"], [25, 0, "ArrowRight"], [24, 0, null], [23, -23, null]]) {
+        assert.equal(directionOf(dx, dy, 24), direction, `a swipe of ${dx}, ${dy}`);
     }
 });
 
