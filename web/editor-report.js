@@ -38,7 +38,7 @@ export class FindingList {
             button.type = "button";
             button.textContent = finding.said;
             button.className = finding.error ? "error" : "warning";
-            button.addEventListener("click", () => this.choose(finding.line - 1, finding.column - 1));
+            button.addEventListener("click", () => this.choose(finding.row, finding.column));
             item.appendChild(button);
             return item;
         }));

@@ -130,7 +130,7 @@ class MazeEditor {
         const before = this.findings;
         this.findings = checked.findings;
         this.findingAt = new Map(checked.findings.map((finding) =>
-            [this.grid.key({ row: finding.line - 1, column: finding.column - 1 }), finding]));
+            [this.grid.key(finding), finding]));
         this.findingList.show(checked.findings);
         this.showHistory();
         this.tools.showPlayable(checked.playable);
@@ -145,8 +145,7 @@ class MazeEditor {
         } else {
             const around = cells.flatMap(({ row, column }) =>
                 AROUND.map(([down, right]) => ({ row: row + down, column: column + right })));
-            const marked = [...before, ...this.findings].map((finding) => ({ row: finding.line - 1, column: finding.column - 1 }));
-            this.grid.redraw([...around, ...marked], this.seen());
+            this.grid.redraw([...around, ...before, ...this.findings], this.seen());
         }
     }
 

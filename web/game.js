@@ -249,7 +249,8 @@ export function offerMaze(bytes) {
 }
 
 // A maze's text checked by the game: { playable, findings }, each finding
-// { line, column, error, text, said } (said: the whole line, LINE:COLUMN counted from 1).
+// { row, column, error, text, said } (its cell counted from 0, as every cell the game hands
+// the page; said: the whole line as the maze tool says it, LINE:COLUMN counted from 1).
 export function checkMaze(text) {
     return askGame("travolk_check_maze", text);
 }
@@ -266,8 +267,6 @@ export function mazeRules() {
 // The maze picture the game draws for a maze's text, its walls as the game shows them:
 // { width, height, data (RGBA bytes, rows top to bottom, a copy of the game's) }.
 export function mazePicture(text) {
-    const { rows, columns, cell } = mazeRules();
-    const start = Module.ccall("travolk_maze_picture", "number", ["string"], [text]);
-    const data = new Uint8ClampedArray(Module.HEAPU8.slice(start, start + rows * columns * cell * cell * 4).buffer);
-    return { width: columns * cell, height: rows * cell, data };
+    const { width, height, rgba } = askGame("travolk_maze_picture", text);
+    return { width, height, data: new Uint8ClampedArray(Module.HEAPU8.slice(rgba, rgba + width * height * 4).buffer) };
 }

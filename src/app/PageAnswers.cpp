@@ -17,8 +17,8 @@ std::string PageAnswers::Report(const MazeOffer::Report& report) {
         "{\"playable\":" + Flag(report.playable) + ",\"taken\":" + Flag(report.taken) + ",\"findings\":[";
     for (size_t i = 0; i < report.findings.size(); ++i) {
         const MazeCheck::Finding& finding = report.findings[i];
-        json += std::string(i > 0 ? "," : "") + "{\"line\":" + Number(finding.cell.row + 1) +
-                ",\"column\":" + Number(finding.cell.column + 1) + ",\"error\":" + Flag(finding.error) +
+        json += std::string(i > 0 ? "," : "") + "{\"row\":" + Number(finding.cell.row) +
+                ",\"column\":" + Number(finding.cell.column) + ",\"error\":" + Flag(finding.error) +
                 ",\"text\":" + Quote(finding.text) + ",\"said\":" + Quote(MazeCheck::Line(finding)) + "}";
     }
     return json + "]}";

@@ -5,10 +5,11 @@
 #include <string>
 
 // The game's answers to the browser page, as JSON: plain data for the page's script, with
-// no wording of the game's for it to match. Cells count from 0, LINE:COLUMN from 1.
+// no wording of the game's for it to match. Cells count from 0, as rows and columns; only
+// the text said, as the maze tool says it, counts its LINE:COLUMN from 1.
 class PageAnswers {
 public:
-    // {"playable":..,"taken":..,"findings":[{"line":..,"column":..,"error":..,"text":"..",
+    // {"playable":..,"taken":..,"findings":[{"row":..,"column":..,"error":..,"text":"..",
     // "said":"LINE:COLUMN: error|warning: text"}, ...]}
     static std::string Report(const MazeOffer::Report& report);
     // what the page needs to know of a maze: the grid's size, a cell's pixels in the maze

@@ -14,13 +14,13 @@ TEST(PageAnswers, AReportIsJsonWithItsTextsEscaped) {
         {{true, true, {}}, R"({"playable":true,"taken":true,"findings":[]})"},
         {{false, false, {}}, R"({"playable":false,"taken":false,"findings":[]})"},
         {{true, false, {{false, {30, 0}, "a \"dead\" end\\ here\n\x01"}}},
-         R"({"playable":true,"taken":false,"findings":[{"line":31,"column":1,"error":false,)"
+         R"({"playable":true,"taken":false,"findings":[{"row":30,"column":0,"error":false,)"
          R"("text":"a \"dead\" end\\ here\u000a\u0001","said":"31:1: warning: a \"dead\" end\\ here\u000a\u0001"}]})"},
         {{false, false, {{true, {23, 15}, "the player's start is not free"}, {true, {0, 27}, "é"}}},
          R"({"playable":false,"taken":false,"findings":[)"
-         R"({"line":24,"column":16,"error":true,"text":"the player's start is not free",)"
+         R"({"row":23,"column":15,"error":true,"text":"the player's start is not free",)"
          R"("said":"24:16: error: the player's start is not free"},)"
-         R"({"line":1,"column":28,"error":true,"text":"é","said":"1:28: error: é"}]})"},
+         R"({"row":0,"column":27,"error":true,"text":"é","said":"1:28: error: é"}]})"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(PageAnswers::Report(c.report), c.json);

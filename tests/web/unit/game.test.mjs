@@ -23,8 +23,9 @@ const { game, loadGame, startGame, holdGame, checkMaze, mazeRules, mazePicture }
 
 // the game's answers, as a fake runtime gives them: JSON texts, and a heap of bytes
 const answers = {
-    travolk_check_maze: '{"playable":false,"taken":false,"findings":[{"line":24,"column":16,"error":true,' +
+    travolk_check_maze: '{"playable":false,"taken":false,"findings":[{"row":23,"column":15,"error":true,' +
         '"text":"a \\"wall\\" here","said":"24:16: error: a \\"wall\\" here"}]}',
+    travolk_maze_picture: '{"width":3,"height":2,"rgba":8}',
     travolk_maze_rules: '{"rows":2,"columns":3,"cell":1,"letters":{"wall":"X","bit":"D","bigBit":"B","empty":"S"},' +
         '"places":[{"row":1,"column":2,"kind":"pen"}]}',
 };
@@ -34,7 +35,7 @@ const runtime = {
     HEAPU8: heap,
     ccall: (name, returns, types, args) => {
         asked.push(name);
-        return name === "travolk_maze_picture" ? 8 : answers[name];
+        return answers[name];
     },
 };
 
@@ -42,7 +43,7 @@ test("the game's answers come as plain data: a report, the rules asked once, a p
     globalThis.Module = runtime;
     assert.deepEqual(checkMaze("XXX\n"), {
         playable: false, taken: false,
-        findings: [{ line: 24, column: 16, error: true, text: 'a "wall" here', said: '24:16: error: a "wall" here' }],
+        findings: [{ row: 23, column: 15, error: true, text: 'a "wall" here', said: '24:16: error: a "wall" here' }],
     });
     const rules = mazeRules();
     assert.deepEqual([rules.rows, rules.columns, rules.letters.wall, rules.places], [2, 3, "X", [{ row: 1, column: 2, kind: "pen" }]]);
