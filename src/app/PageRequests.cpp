@@ -6,12 +6,20 @@
 #include "app/MazeOffer.h"
 #include "app/PageAnswers.h"
 #include "level/BlankMaze.h"
+#include "level/Maze.h"
 #include "platform/WebPage.h"
+#include "video/QuadBatch.h"
 
 #include <emscripten.h>
 
 #include <cstdint>
 #include <string>
+
+// The largest draw of a frame is the quads of one texture: at most one a maze cell (the
+// pellets), the maze picture and the actors having textures of their own. Its vertices fit
+// the buffer the GL emulation keeps for a draw from client-side arrays.
+static_assert(sizeof(QuadBatch::Vertex) * 4 * Maze::ROWS * Maze::COLUMNS <= TRAVOLK_GL_TEMP_BUFFER_BYTES,
+              "a frame's largest draw does not fit the GL emulation's buffer: raise TRAVOLK_GL_TEMP_BUFFER_BYTES");
 
 // the text the page reads from the last call, until the next
 static const char* Answer(const std::string& text) {
@@ -47,12 +55,14 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char* travolk_maze_rules() {
     return Answer(PageAnswers::Rules());
 }
 
-// The maze picture the game would draw for a maze's text: its RGBA bytes, rows top to
-// bottom, a cell's pixels square (see the rules), kept until the next call.
-extern "C" EMSCRIPTEN_KEEPALIVE const uint8_t* travolk_maze_picture(const char* text) {
+// The maze picture the game would draw for a maze's text, as {"width":..,"height":..,
+// "rgba":..}: its size and where its RGBA bytes lie in the game's memory, rows top to
+// bottom, kept until the next call.
+extern "C" EMSCRIPTEN_KEEPALIVE const char* travolk_maze_picture(const char* text) {
     static Image picture;
     picture = MazeOffer::Picture(text);
-    return picture.rgba.data();
+    return Answer("{\"width\":" + std::to_string(picture.width) + ",\"height\":" + std::to_string(picture.height) +
+                  ",\"rgba\":" + std::to_string(reinterpret_cast<uintptr_t>(picture.rgba.data())) + "}");
 }
 
 // the steps taken since the page loaded, for the page's figures
