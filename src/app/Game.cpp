@@ -49,7 +49,7 @@ void Game::Initialize(const WindowSettings& settings, const PadSettings& pad, st
     }
     _keyboard = new Keyboard(Platform::Sdl12Symbol);
     if (Platform::ReadsJoysticks()) {
-        _gamepad = new Gamepad(_keyboard, pad, Gamepad::UsesControllerLayout());
+        _gamepad = new Gamepad(_keyboard, pad, Platform::UsesControllerLayout());
         _gamepad->Open();
     }
 

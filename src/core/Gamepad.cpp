@@ -3,7 +3,6 @@
 #include "core/Keyboard.h"
 
 #include <cstdlib>
-#include <cstring>
 
 // the arrow keys, in the order the player's steering tries them
 static const int ARROWS[] = {SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT};
@@ -12,8 +11,6 @@ static const int DOWN = 1;
 static const int LEFT = 2;
 static const int RIGHT = 3;
 static const int NONE = -1;
-// sdl12-compat numbers its own releases from 1.2.50 on
-static const int COMPAT_FIRST_PATCH = 50;
 
 Gamepad::Gamepad(Keyboard* keyboard, const PadSettings& settings, bool controllerLayout)
     : _keyboard(keyboard), _settings(settings), _controllerLayout(controllerLayout) {
@@ -40,11 +37,6 @@ void Gamepad::Close() {
         SDL_JoystickClose(joystick);
     }
     _opened.clear();
-}
-
-bool Gamepad::UsesControllerLayout() {
-    const char* asked = getenv("SDL12COMPAT_USE_GAME_CONTROLLERS");
-    return SDL_Linked_Version()->patch >= COMPAT_FIRST_PATCH && asked && strcmp(asked, "0") != 0;
 }
 
 bool Gamepad::Handle(const SDL_Event& event) {

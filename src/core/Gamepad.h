@@ -25,7 +25,7 @@ public:
     static const int RAW_START = 7;
 
     // keyboard: the live key table, written; controllerLayout: whether the pads come in
-    // SDL's controller layout (see UsesControllerLayout)
+    // SDL's controller layout (see Platform::UsesControllerLayout)
     Gamepad(Keyboard* keyboard, const PadSettings& settings, bool controllerLayout);
     ~Gamepad();
 
@@ -34,10 +34,6 @@ public:
     void Close();
     // A joystick's event: the keys it presses or lets go. False for any other event.
     bool Handle(const SDL_Event& event);
-
-    // whether the SDL in use gives the controller layout: sdl12-compat asked for its game
-    // controllers (the platform asks, unless the player chose otherwise)
-    static bool UsesControllerLayout();
 
 private:
     // a direction's sources on one pad

@@ -44,6 +44,9 @@ public:
     // whether the game reads the joysticks itself (a desktop); in the browser the page
     // reads the gamepads and presses the game's keys
     static bool ReadsJoysticks();
+    // whether the joysticks come in SDL 2's game controller layout (the d-pad as buttons,
+    // Start one number), as the platform asks of SDL, rather than as each pad numbers itself
+    static bool UsesControllerLayout();
 
     // video
     // before SDL starts: what is asked of SDL's video driver and its joysticks; a user's own

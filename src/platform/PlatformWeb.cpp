@@ -257,6 +257,11 @@ bool Platform::ReadsJoysticks() {
     return false;
 }
 
+// the page reads the gamepads in the browser's standard mapping
+bool Platform::UsesControllerLayout() {
+    return false;
+}
+
 bool Platform::SwapShowsFrame() {
     return false;
 }

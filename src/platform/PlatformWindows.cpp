@@ -27,6 +27,11 @@ std::string Platform::SettingsPath() {
 
 void Platform::PrepareVideoDriver() {}
 
+// SDL 1.2 itself: each pad numbered as it numbers itself
+bool Platform::UsesControllerLayout() {
+    return false;
+}
+
 bool Platform::BeginModeChange() {
     SDL_SysWMinfo info;
     if (!QueryWindowManager(info)) {

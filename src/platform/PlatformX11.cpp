@@ -4,16 +4,22 @@
 #include "platform/WindowManager.h"
 
 #include <GL/glx.h>
+#include <SDL.h>
 
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
 // X11 keeps the GLX context across a change of video mode, and GLX cannot make an existing
 // context share another's textures; the context is compared to tell whether they survived.
 static GLXContext contextBefore = nullptr;
+// sdl12-compat's variable for SDL 2's game controllers; classic SDL 1.2 ignores it
+static const char* const GAME_CONTROLLERS = "SDL12COMPAT_USE_GAME_CONTROLLERS";
+// sdl12-compat numbers its own releases from 1.2.50 on
+static const int COMPAT_FIRST_PATCH = 50;
 
 void Platform::PrepareProcess() {
     // A log reader that goes away (`travolk | head -n 1`) must not end the game: the write
@@ -54,9 +60,15 @@ void Platform::PrepareVideoDriver() {
     // colours of blended pixels that the game copies; classic SDL 1.2 ignores the variable.
     setenv("SDL12COMPAT_OPENGL_SCALING", "0", 0);
     // Pads come in SDL 2's game controller layout, the same for every known pad (the d-pad
-    // as buttons, Start one number), rather than numbered as each device numbers itself;
-    // classic SDL 1.2 ignores the variable.
-    setenv("SDL12COMPAT_USE_GAME_CONTROLLERS", "1", 0);
+    // as buttons, Start one number), rather than numbered as each device numbers itself.
+    setenv(GAME_CONTROLLERS, "1", 0);
+}
+
+// the SDL in use is sdl12-compat, and its game controllers were asked for (by the game,
+// unless the player chose otherwise)
+bool Platform::UsesControllerLayout() {
+    const char* asked = getenv(GAME_CONTROLLERS);
+    return SDL_Linked_Version()->patch >= COMPAT_FIRST_PATCH && asked && strcmp(asked, "0") != 0;
 }
 
 bool Platform::BeginModeChange() {
