@@ -11,10 +11,9 @@ import { createServer } from "node:net";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { serve } from "./server.mjs";
-import { SITE } from "./lib.mjs";
+import { SITE, sleep } from "./lib.mjs";
 
 const VIEWPORT = { width: 800, height: 600 };
-const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
 // WebDriver's codes of the keys the scenarios press
 const WEBDRIVER_KEYS = { ArrowLeft: "\uE012", ArrowUp: "\uE013", ArrowRight: "\uE014", ArrowDown: "\uE015", Enter: "\uE007", Escape: "\uE00C" };

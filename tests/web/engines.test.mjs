@@ -8,13 +8,12 @@ import assert from "node:assert/strict";
 import { mkdirSync, mkdtempSync, readFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
-import { framesDiffer, desktopReference, withoutDecisions } from "./lib.mjs";
+import { framesDiffer, desktopReference, withoutDecisions, sleep } from "./lib.mjs";
 import { startEngine } from "./engines.mjs";
 
 const SOURCE = join(import.meta.dirname, "..", "..");
 const ENGINES = (process.env.TRAVOLK_ENGINES ?? "firefox webkit").split(" ").filter((name) => name !== "");
 const DESKTOP_SPEED = 62.5; // px/s
-const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 const work = mkdtempSync(join(tmpdir(), "travolk-engines-"));
 const reportText = (engine) => engine.run(() => document.getElementById("maze-report").textContent);
 
