@@ -84,7 +84,7 @@ wait_geometry "896 992 "
 # the window may take its size before its first frame is drawn
 for _ in $(seq 50); do
     window_shot before
-    read -r x0 _ _ < <(probe before.png find FFF2B0 40)
+    read -r x0 _ _ < <(player_in before.png)
     [ "$x0" -ge 0 ] && break
     sleep 0.1
 done
@@ -92,7 +92,7 @@ xdotool mousemove --window "$WINDOW" 224 248 keydown Left
 sleep 0.3
 xdotool keyup Left
 window_shot after
-read -r x1 _ _ < <(probe after.png find FFF2B0 40)
+read -r x1 _ _ < <(player_in after.png)
 [ "$x1" -lt $((x0 - 20)) ] || fail "Left moved the player from $x0 to $x1"
 travolk_quit "$WINDOW" "$GAME" || true
 wait_exit 10 || fail "exit code $?"

@@ -19,7 +19,7 @@ BUTTON=1
 PAUSE=1
 mkdir -p "$WORK/config/travolk"
 printf 'pad_pause=%s\n' $PAUSE >"$WORK/config/travolk/settings"
-player() { probe "$WORK/$1.png" find FFF2B0 40; }
+player() { player_in "$WORK/$1.png"; }
 # held for a few steps, as a finger holds it: a press and release read in one step are not seen
 press_pause() {
     pad 1 $BUTTON $PAUSE

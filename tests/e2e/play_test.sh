@@ -7,8 +7,8 @@ start_game
 sleep 0.5
 shot before
 [ "$(probe "$WORK/before.png" pixel 232 376)" != "000000" ] || fail "no pellet left of the player"
-read -r x0 _ count < <(probe "$WORK/before.png" find FFF2B0 40)
-[ "$count" -gt 20 ] && [ "$x0" -ge 244 ] && [ "$x0" -le 248 ] || fail "player not at its start ($x0, $count pixels)"
+read -r x0 _ width < <(player_in "$WORK/before.png")
+[ "$width" -ge 10 ] && [ "$x0" -ge 238 ] && [ "$x0" -le 242 ] || fail "player not at its start ($x0, $width pixels wide)"
 
 xdotool mousemove --window "$WINDOW" 224 248 keydown a
 sleep 0.3

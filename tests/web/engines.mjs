@@ -5,13 +5,13 @@
 // Firefox and WebKit draw WebGL only with a display: the tests run under Xvfb.
 import puppeteer from "puppeteer-core";
 import { execFileSync, spawn } from "node:child_process";
-import { existsSync, mkdtempSync, readdirSync, rmSync, writeFileSync } from "node:fs";
+import { existsSync, mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from "node:fs";
 import http from "node:http";
 import { createServer } from "node:net";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { serve } from "./server.mjs";
-import { SITE, sleep } from "./lib.mjs";
+import { SITE, playerIn, sleep } from "./lib.mjs";
 
 const VIEWPORT = { width: 800, height: 600 };
 
@@ -202,11 +202,7 @@ export async function startEngine(name) {
             const before = Date.now();
             const file = await engine.frame();
             const time = (before + Date.now()) / 2;
-            // the player's colour made pure green, the rest black, and the black trimmed away
-            const found = execFileSync("convert", [file, "-fuzz", "9%", "-fill", "#00FF00", "-opaque", "#FFF2B0",
-                "-fill", "black", "+opaque", "#00FF00", "-trim", "-format", "%X %Y", "info:"]).toString();
-            const [x, y] = found.trim().split(" ").map(Number);
-            return { x, y, time };
+            return { ...playerIn(readFileSync(file)), time };
         },
         async hold(key, ms = 150) {
             await driver.keyDown(key);
