@@ -38,7 +38,10 @@ wait_geometry() {
     fail "the window is $(geometry), not $1"
 }
 
-# --scale 2, then everything on one paused picture
+# --scale 2, then everything on one paused picture; the pad's dead zone set by hand, the
+# smallest the file takes, is kept through what the game remembers
+mkdir -p config/travolk
+printf 'pad_dead_zone=0.00001\n' >config/travolk/settings
 start_game --scale 2
 wait_geometry "896 992 "
 press p
@@ -76,7 +79,8 @@ expect_enlarged resized 52 54 2
 travolk_quit "$WINDOW" "$GAME" || true
 wait_exit 10 || fail "exit code $?"
 [ "$(grep -c '^Changing window size: 1920, 1080$' out.log)" = 2 ] || fail "fullscreen lines"
-[ "$(grep -v '^#' config/travolk/settings)" = $'fullscreen=0\nscale=2' ] || fail "settings: $(cat config/travolk/settings)"
+[ "$(grep -v '^#' config/travolk/settings)" = $'fullscreen=0\nscale=2\npad_dead_zone=0.00001' ] ||
+    fail "settings: $(cat config/travolk/settings)"
 
 # remembered: the next run opens at scale 2; the arrow keys steer like the letters
 start_game
@@ -96,6 +100,7 @@ read -r x1 _ _ < <(player_in after.png)
 [ "$x1" -lt $((x0 - 20)) ] || fail "Left moved the player from $x0 to $x1"
 travolk_quit "$WINDOW" "$GAME" || true
 wait_exit 10 || fail "exit code $?"
+grep -q "Damaged settings" out.log && fail "the remembered settings read as damaged"
 
 # damaged: one line, the defaults, and the file written anew at the end
 printf 'scale=banana\n' >config/travolk/settings
