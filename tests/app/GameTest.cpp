@@ -175,6 +175,7 @@ TEST(DriverPacing, AFrameLastsAtLeast16Milliseconds) {
     EXPECT_GE(Game::GetFPS(), 40.0f);
     EXPECT_LE(Game::GetFPS(), 62.5f);
     Game::Close();
+    Game::SetStateFactory(nullptr);
 }
 
 // the enemies' decisions (the log's lines of digits) of a game left alone for 1000 steps
