@@ -128,8 +128,9 @@ for (const name of ENGINES) {
             await engine.waitFor(() => /graphics away/.test(document.getElementById("away-note").textContent));
             await engine.run(() => window.contextLoss.restoreContext());
             await engine.waitFor(() => /^Paused while the graphics/.test(document.getElementById("away-note").textContent));
-            await sleep(500);
+            // the note aside, and time for the engine's shot of the window to show it gone
             await engine.run(() => (document.getElementById("away-note").style.visibility = "hidden"));
+            await sleep(800);
             assert.equal(framesDiffer(before, await engine.frame(join(work, `${name}-after-loss.png`))), false);
             assert.ok((await engine.logLines()).includes("Pausing"));
             assert.deepEqual(await engine.run(() => window.pageErrors), []);
