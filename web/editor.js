@@ -50,7 +50,7 @@ class MazeEditor {
         this.findingAt = new Map(); // the findings by cell
         this.walls = null; // the wall cells the grid's picture was drawn for
         this.pinchStart = null; // the view when two fingers came down
-        this.notKeptSaid = false;
+        this.notKeptSaid = false; // the note said once that the browser keeps no maze
 
         followPointers(this.gridCanvas, (x, y) => this.grid.cellAt(x, y), {
             begin: () => this.beginStroke(),
