@@ -29,17 +29,12 @@ windows_log() { tr -d '\r' <"$GAME_DIR/stdout.txt"; }
 without_decisions() { grep -a -v -x -E '[0-9]+'; }
 # the start-up lines
 startup() { sed -n '1,/^Game initialization/p' | without_decisions; }
-# the top-left corner of the player's colour in a shot: X Y
-player_at() {
-    convert "$1" -fuzz 12% -fill '#FF00FF' -opaque '#FFF2B0' -fuzz 0 -fill black +opaque '#FF00FF' -trim \
-        -format '%[fx:page.x] %[fx:page.y]' info:
-}
-# hold KEY for SECONDS and print the player's place afterwards: X Y of the box's corner
+# hold KEY for SECONDS and print the player's place afterwards: X Y WIDTH (player_in)
 move() {
     travolk_key "$WINDOW" "$1" "$2"
     sleep 0.3
     import -window "$WINDOW" "$WORK/move.png"
-    player_at "$WORK/move.png"
+    player_in "$WORK/move.png"
 }
 
 # The Linux game's start, picture and log, to hold the Windows game to.
@@ -68,11 +63,11 @@ echo "pixels differing from the Linux frame: $differing"
 [ "$differing" -le $((2 * 4 * 13 * 13)) ] || fail "the picture differs from Linux in $differing pixels"
 
 # From the start, w leads up a corridor, s back down to the row, d and a along it.
-read -r x0 y0 <<<"$(player_at "$WORK/windows.png")"
-read -r _ y1 <<<"$(move w 0.4)"
-read -r _ y2 <<<"$(move s 0.8)"
-read -r x3 _ <<<"$(move d 0.4)"
-read -r x4 _ <<<"$(move a 0.4)"
+read -r x0 y0 _ <<<"$(player_in "$WORK/windows.png")"
+read -r _ y1 _ <<<"$(move w 0.4)"
+read -r _ y2 _ <<<"$(move s 0.8)"
+read -r x3 _ _ <<<"$(move d 0.4)"
+read -r x4 _ _ <<<"$(move a 0.4)"
 echo "player: start $x0,$y0; after w y=$y1, s y=$y2, d x=$x3, a x=$x4"
 [ "$y1" -lt "$y0" ] && [ "$y2" -gt "$y1" ] && [ "$x3" -gt "$x0" ] && [ "$x4" -lt "$x3" ] ||
     fail "w/a/s/d did not move the player"
