@@ -22,14 +22,16 @@ export function encodeMaze(text, maze) {
     return LINK_PREFIX + base64.replace(/\+/g, "-").replace(/\//g, "_").replace(/=+$/, "");
 }
 
-// the maze file of a fragment, or null when it is damaged
+// The maze file of a fragment, or null when it is damaged. Any page can hand a player a
+// link: its length and its alphabet are checked before anything of it is decoded.
 export function decodeMaze(fragment, maze) {
     const { rows, columns } = maze;
-    if (!fragment.startsWith(LINK_PREFIX)) {
+    const length = LINK_PREFIX.length + Math.ceil(packedLength(maze) * 4 / 3);
+    if (typeof fragment !== "string" || fragment.length !== length || !fragment.startsWith(LINK_PREFIX)) {
         return null;
     }
     const data = fragment.slice(LINK_PREFIX.length);
-    if (!/^[A-Za-z0-9_-]*$/.test(data) || data.length !== Math.ceil(packedLength(maze) * 4 / 3)) {
+    if (!/^[A-Za-z0-9_-]*$/.test(data)) {
         return null;
     }
     let binary;
