@@ -2,7 +2,9 @@
 
 #include "level/Maze.h"
 
+#include <cstdint>
 #include <cstdio>
+#include <string>
 
 static std::string Flag(bool value) {
     return value ? "true" : "false";
@@ -67,4 +69,9 @@ const char* PageAnswers::KindCode(MazeCheck::PlaceKind kind) {
         return "pen";
     }
     return "";
+}
+
+std::string PageAnswers::Picture(const Image& picture) {
+    return "{\"width\":" + Number(picture.width) + ",\"height\":" + Number(picture.height) +
+           ",\"rgba\":" + std::to_string(reinterpret_cast<uintptr_t>(picture.rgba.data())) + "}";
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MazeOffer.h"
+#include "video/Image.h"
 
 #include <string>
 
@@ -16,6 +17,9 @@ public:
     // picture, the letter of each kind of cell, and the fixed places' cells, each with the
     // code of its kind ("player-start", "release-point", "pen")
     static std::string Rules();
+    // a picture the page copies out of the game's memory: {"width":..,"height":..,"rgba":..},
+    // rgba where its RGBA bytes lie, rows top to bottom
+    static std::string Picture(const Image& picture);
 
 private:
     PageAnswers() {}

@@ -55,14 +55,12 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char* travolk_maze_rules() {
     return Answer(PageAnswers::Rules());
 }
 
-// The maze picture the game would draw for a maze's text, as {"width":..,"height":..,
-// "rgba":..}: its size and where its RGBA bytes lie in the game's memory, rows top to
-// bottom, kept until the next call.
+// The maze picture the game would draw for a maze's text (see PageAnswers::Picture), its
+// bytes kept until the next call.
 extern "C" EMSCRIPTEN_KEEPALIVE const char* travolk_maze_picture(const char* text) {
     static Image picture;
     picture = MazeOffer::Picture(text);
-    return Answer("{\"width\":" + std::to_string(picture.width) + ",\"height\":" + std::to_string(picture.height) +
-                  ",\"rgba\":" + std::to_string(reinterpret_cast<uintptr_t>(picture.rgba.data())) + "}");
+    return Answer(PageAnswers::Picture(picture));
 }
 
 // the steps taken since the page loaded, for the page's figures
